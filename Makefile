@@ -1,0 +1,37 @@
+# Two entry points for a fresh Debian 12 machine:
+#   make run   installs what is missing, builds, generates the material, starts chemdrill
+#   make test  installs what is missing, builds, runs every test headless
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: deps configure build run test sanitize gallery bench clean
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/chemdrill
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCHEMDRILL_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+gallery: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/chemdrill-gallery docs/screens
+
+bench: build
+	$(BUILD)/chemdrill-bench
+
+clean:
+	rm -rf $(BUILD) build-asan

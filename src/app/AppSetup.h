@@ -1,0 +1,6 @@
+#pragma once
+
+// What the program, the tests, the gallery and the benchmark all do once the
+// application object exists and before the first widget: font substitutions,
+// accessibility of the controls, and ending only through the navigator.
+void prepareApplication();

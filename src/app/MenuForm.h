@@ -1,0 +1,13 @@
+#pragma once
+
+#include "FormWindow.h"
+
+// メニュー: the title and one button per exercise, and 終了.
+class MenuForm : public FormWindow {
+    Q_OBJECT
+public:
+    explicit MenuForm(Navigator& navigator);
+
+private:
+    void open(ScreenId id);
+};

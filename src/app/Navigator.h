@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ScreenId.h"
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+
+class Clock;
+class DataError;
+class FormWindow;
+class RandomSource;
+struct ProgramState;
+
+// Moves the learner between screens: show creates a screen that is not loaded
+// and runs its load step, unload closes and discards one, and when no screen
+// is left the program ends. Also hands every screen the program-wide state,
+// the clock and the random source. A screen whose data cannot be read is
+// never shown: the learner gets one message naming the file and the menu.
+class Navigator : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<FormWindow*(Navigator&, ScreenId)>;
+    using ErrorReporter = std::function<void(const DataError&)>;
+
+    Navigator(ProgramState& state, const Clock& clock, RandomSource& random);
+    ~Navigator() override;
+
+    // Returns the shown screen, or nullptr when its load step failed.
+    FormWindow* show(ScreenId id);
+    void unload(ScreenId id);
+    void endProgram();
+
+    FormWindow* loaded(ScreenId id) const;
+    bool isLoaded(ScreenId id) const { return loaded(id) != nullptr; }
+    bool hasEnded() const { return ended_; }
+
+    ProgramState& state() { return state_; }
+    const Clock& clock() const { return clock_; }
+    RandomSource& random() { return random_; }
+
+    void setFactory(Factory factory) { factory_ = std::move(factory); }
+    void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
+    void setQuitHandler(std::function<void()> quit) { quit_ = std::move(quit); }
+
+    // Called by a window that is closing, through a button or its frame.
+    void forget(FormWindow* window);
+
+private:
+    void endIfNothingLoaded();
+
+    ProgramState& state_;
+    const Clock& clock_;
+    RandomSource& random_;
+    std::map<ScreenId, FormWindow*> screens_;
+    Factory factory_;
+    ErrorReporter reportError_;
+    std::function<void()> quit_;
+    bool ended_ = false;
+};
+
+// The screens of the program, by id.
+FormWindow* createScreen(Navigator& navigator, ScreenId id);

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "HoverHighlight.h"
+#include "PracticeLayout.h"
+#include "Score.h"
+#include "TimedNotice.h"
+
+#include <QObject>
+#include <QVector>
+
+#include <functional>
+
+class FormWindow;
+class ImageBox;
+class Navigator;
+class PictureButton;
+class QTimer;
+class TextLabel;
+
+// The elements every practice screen shares, built once here: the message
+// banner, the judge button with its 正/誤 legend, the score panel, the
+// completion flag with its 次 button, 終了 and メニュー, and the hover
+// highlight of a click palette. The screen owns it and calls showBanner,
+// showMark, addScore and setComplete; its own rules decide when.
+class PracticeChrome : public QObject {
+    Q_OBJECT
+public:
+    PracticeChrome(FormWindow& window, Navigator& navigator, const PracticeLayout& layout);
+
+    void showBanner(const QString& text);
+    void showMark();
+    void addScore();
+    void setComplete(bool complete);
+    bool isComplete() const { return complete_; }
+    const Score& score() const { return score_; }
+
+    // Hover highlight over palette entries 1..n; highlightPath(k) is the
+    // picture file of entry k.
+    void attachPalette(const QVector<ImageBox*>& entries, std::function<QString(int)> highlightPath,
+                       int highlighted, int hovered);
+    // A new set starts the highlight afresh (the pictures stay as they are).
+    void resetHover(int highlighted, int hovered) { hover_.reset(highlighted, hovered); }
+    const HoverHighlight& hover() const { return hover_; }
+
+    // Banner and legend above everything else the screen has built.
+    void raiseOverlays();
+
+    PictureButton* judgeButton() const { return judge_; }
+    PictureButton* nextButton() const { return next_; }
+
+public slots:
+    // Timer ticks, every 100 ms while the banner or legend is up.
+    void bannerTick();
+    void markTick();
+
+signals:
+    void judgeClicked();
+    void nextClicked();
+
+private:
+    void applyHover(HoverHighlight::Change change);
+    void quit();
+    void backToMenu();
+
+    FormWindow& window_;
+    Navigator& navigator_;
+    const PracticeLayout& layout_;
+
+    TextLabel* bannerBox_;
+    TextLabel* bannerText_;
+    QTimer* bannerTimer_;
+    PictureButton* judge_;
+    ImageBox* legend_;
+    QTimer* markTimer_;
+    ImageBox* scorePanel_;
+    TextLabel* scoreLabel_;
+    PictureButton* next_;
+
+    TimedNotice banner_;
+    TimedNotice mark_;
+    Score score_;
+    bool complete_ = false;
+    HoverHighlight hover_;
+    QVector<ImageBox*> palette_;
+    std::function<QString(int)> highlightPath_;
+};

@@ -1,0 +1,21 @@
+#include "RecentMemory.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+RecentMemory::RecentMemory(int flagCount, int listCapacity)
+    : flags_(static_cast<std::size_t>(flagCount) + 1, 0),
+      list_(static_cast<std::size_t>(listCapacity) + 1, 0) {}
+
+bool RecentMemory::inUse(int number) const {
+    return number >= 1 && number <= flagCount() && flags_[static_cast<std::size_t>(number)] == 1;
+}
+
+void RecentMemory::accept(int number, int window) {
+    if (number < 1 || number > flagCount() || window < 1 || window > listCapacity())
+        throw std::out_of_range("RecentMemory::accept: number or window out of range");
+    flags_[static_cast<std::size_t>(list_[1])] = 0;
+    flags_[static_cast<std::size_t>(number)] = 1;
+    std::copy(list_.begin() + 2, list_.begin() + window + 1, list_.begin() + 1);
+    list_[static_cast<std::size_t>(window)] = static_cast<std::int16_t>(number);
+}

@@ -1,0 +1,177 @@
+#include "DataFile.h"
+
+#include "DataError.h"
+#include "MaterialPath.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <cmath>
+
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// Line of the first character the decoder could not map, for the message.
+int lineOf(const QString& text, qsizetype index) {
+    int line = 1;
+    for (qsizetype i = 0; i < index && i < text.size(); ++i)
+        if (text[i] == u'\n')
+            ++line;
+    return line;
+}
+
+QString decodeCp932(const QString& relativePath, const QByteArray& bytes) {
+    // Stateless: a lead byte cut off at the end of the file is reported
+    // instead of being dropped silently.
+    QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        throw DataError(relativePath, 0, QStringLiteral("文字コード CP932 を読む機能がありません"));
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        qsizetype bad = text.indexOf(QChar(0x1A));
+        if (bad < 0)
+            bad = text.indexOf(QChar(QChar::ReplacementCharacter));
+        // No replacement character: the file ends inside a two-byte character.
+        throw DataError(relativePath, lineOf(text, bad < 0 ? text.size() : bad),
+                        QStringLiteral("シフトJIS（CP932）として読めない文字があります"));
+    }
+    return text;
+}
+
+} // namespace
+
+DataFile::DataFile(QString relativePath, QString text, bool)
+    : path_(std::move(relativePath)), text_(std::move(text)) {}
+
+DataFile::DataFile(const QString& basePath, const QString& relativePath) : path_(relativePath) {
+    QFile file(materialPath(basePath, relativePath));
+    if (!file.exists())
+        throw DataError(relativePath, 0, QStringLiteral("ファイルが見つかりません"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(relativePath, 0, QStringLiteral("ファイルを開けません"));
+    text_ = decodeCp932(relativePath, file.readAll());
+}
+
+DataFile DataFile::fromText(const QString& relativePath, const QString& text) {
+    return DataFile(relativePath, text, true);
+}
+
+bool DataFile::atEnd() const { return pos_ >= text_.size(); }
+
+bool DataFile::atLineEnd() const { return !atEnd() && isLineEnd(text_[pos_]); }
+
+void DataFile::skipBlanks() {
+    while (!atEnd() && isBlank(text_[pos_]))
+        ++pos_;
+}
+
+// CR LF, a lone CR and a lone LF each end one line.
+void DataFile::skipLineEnd() {
+    if (atEnd())
+        return;
+    if (text_[pos_] == u'\r') {
+        ++pos_;
+        if (!atEnd() && text_[pos_] == u'\n')
+            ++pos_;
+    } else if (text_[pos_] == u'\n') {
+        ++pos_;
+    }
+    ++line_;
+}
+
+void DataFile::fail(const QString& problem) const { throw DataError(path_, fieldLine_, problem); }
+
+QString DataFile::text() {
+    skipBlanks();
+    // Blank lines between fields carry no field; after a comma, a line end
+    // closes an empty field instead.
+    if (!afterComma_) {
+        while (atLineEnd()) {
+            skipLineEnd();
+            skipBlanks();
+        }
+    }
+    fieldLine_ = line_;
+    if (atEnd()) {
+        if (afterComma_) {
+            afterComma_ = false;
+            return {};
+        }
+        fail(QStringLiteral("ファイルが途中で終わっています（欄が足りません）"));
+    }
+
+    QString value;
+    if (text_[pos_] == u'"') {
+        const qsizetype close = text_.indexOf(u'"', pos_ + 1);
+        const qsizetype lineEnd = [&] {
+            qsizetype i = pos_ + 1;
+            while (i < text_.size() && !isLineEnd(text_[i]))
+                ++i;
+            return i;
+        }();
+        if (close < 0 || close > lineEnd)
+            fail(QStringLiteral("引用符 \" が閉じていません"));
+        value = text_.mid(pos_ + 1, close - pos_ - 1);
+        pos_ = close + 1;
+        // Anything between the closing quote and the separator is not part of the field.
+        while (!atEnd() && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
+            ++pos_;
+    } else {
+        const qsizetype start = pos_;
+        while (!atEnd() && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
+            ++pos_;
+        value = text_.mid(start, pos_ - start);
+        while (!value.isEmpty() && isBlank(value.back()))
+            value.chop(1);
+    }
+
+    afterComma_ = false;
+    if (!atEnd() && text_[pos_] == u',') {
+        ++pos_;
+        afterComma_ = true;
+    } else {
+        skipLineEnd();
+    }
+    return value;
+}
+
+int DataFile::integer(int min, int max) {
+    const QString field = text();
+    bool ok = false;
+    const int value = field.trimmed().toInt(&ok);
+    if (!ok) {
+        throw DataError(path_, fieldLine_,
+                        QStringLiteral("整数が必要な欄に「%1」があります").arg(field));
+    }
+    if (value < min || value > max) {
+        throw DataError(path_, fieldLine_,
+                        QStringLiteral("数値 %1 が範囲 %2〜%3 の外です").arg(value).arg(min).arg(max));
+    }
+    return value;
+}
+
+double DataFile::real() {
+    const QString field = text();
+    bool ok = false;
+    const double value = field.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value)) {
+        throw DataError(path_, fieldLine_,
+                        QStringLiteral("数値が必要な欄に「%1」があります").arg(field));
+    }
+    return value;
+}
+
+QString DataFile::line() {
+    if (atEnd())
+        fail(QStringLiteral("ファイルが途中で終わっています（行が足りません）"));
+    fieldLine_ = line_;
+    const qsizetype start = pos_;
+    while (!atEnd() && !isLineEnd(text_[pos_]))
+        ++pos_;
+    const QString value = text_.mid(start, pos_ - start);
+    skipLineEnd();
+    afterComma_ = false;
+    return value;
+}

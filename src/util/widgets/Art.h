@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QRectF>
+#include <QString>
+
+#include <functional>
+
+class QPainter;
+
+// The screens' own pictures, drawn by code at whatever scale the window has,
+// so they stay sharp at 100 % and at 200 %. Each takes the rectangle to fill
+// in logical pixels.
+using Art = std::function<void(QPainter&, const QRectF&)>;
+
+struct FaceColors {
+    QColor background = QColor(200, 0, 0);
+    QColor text = Qt::white;
+};
+
+// A picture button's face: its label on a bevelled plate.
+void paintButtonFace(QPainter& p, const QRectF& r, const QString& label, const FaceColors& colors,
+                     qreal pointSize, bool pressed);
+// The score panel: a red header reading 得点 over a black field.
+void paintScorePanel(QPainter& p, const QRectF& r);
+// The judgement legend: a green half with 正 and a red half with 誤.
+void paintJudgementLegend(QPainter& p, const QRectF& r);
+// The menu's title picture.
+void paintMenuTitle(QPainter& p, const QRectF& r);
+// The program icon, at the usual icon sizes.
+QIcon programIcon();

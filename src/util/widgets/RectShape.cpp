@@ -1,0 +1,38 @@
+#include "RectShape.h"
+
+#include "Controls.h"
+
+#include <QPainter>
+
+RectShape::RectShape(QWidget* parent, const QString& name, const QRect& rect, const QString& accessibleName)
+    : QWidget(parent) {
+    placeControl(this, name, rect, accessibleName);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RectShape::setFillColor(const QColor& c) {
+    fill_ = c;
+    update();
+}
+
+void RectShape::setFilled(bool filled) {
+    filled_ = filled;
+    update();
+}
+
+void RectShape::setBorder(const QColor& c, int width) {
+    border_ = c;
+    borderWidth_ = width;
+    update();
+}
+
+void RectShape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (filled_)
+        p.fillRect(rect(), fill_);
+    if (borderWidth_ > 0) {
+        const qreal half = borderWidth_ / 2.0;
+        p.setPen(QPen(border_, borderWidth_));
+        p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
+}

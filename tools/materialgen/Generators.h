@@ -1,0 +1,7 @@
+#pragma once
+
+class MaterialWriter;
+
+// One function per practice screen's folder.
+void generateFormulaMaterial(MaterialWriter& out);
+void generateCoefficientMaterial(MaterialWriter& out);
