@@ -24,7 +24,8 @@ FormWindow::FormWindow(Navigator& navigator, ScreenId id, const QString& formNam
     setMouseTracking(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
-        move(avail.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+        move(avail.x() + (avail.width() - clientSize.width()) / 2,
+             avail.y() + (avail.height() - clientSize.height()) / 2);
     }
 }
 

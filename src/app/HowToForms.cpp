@@ -23,29 +23,33 @@ ExplanationForm::ExplanationForm(Navigator& navigator, const Page& page)
 }
 
 FormulaHowToForm::FormulaHowToForm(Navigator& navigator)
-    : ExplanationForm(navigator, {ScreenId::FormulaHowTo, QStringLiteral("化学式作成"),
-                                  QStringLiteral("化学式の作り方"), QSize(751, 501), QRect(74, 14, 570, 417),
-                                  QStringLiteral(":/assets/reference/formula-howto.html"),
-                                  QStringLiteral("化学式の作り方の説明"), QStringLiteral("Command2"),
-                                  QPoint(586, 446), ScreenId::IonTable, true}) {}
+    : ExplanationForm(navigator,
+                      {ScreenId::FormulaHowTo, QStringLiteral("化学式作成"),
+                       QStringLiteral("化学式の作り方"), QSize(751, 501), QRect(74, 14, 570, 417),
+                       QStringLiteral(":/assets/reference/formula-howto.html"),
+                       QStringLiteral("化学式の作り方の説明"), QStringLiteral("Command2"),
+                       QPoint(586, 446), ScreenId::IonTable, true}) {}
 
 CoefficientHowToForm::CoefficientHowToForm(Navigator& navigator)
-    : ExplanationForm(navigator, {ScreenId::CoefficientHowTo, QStringLiteral("係数決定法"),
-                                  QStringLiteral("係数決定法"), QSize(749, 499), QRect(63, 25, 634, 385),
-                                  QStringLiteral(":/assets/reference/coefficient-howto.html"),
-                                  QStringLiteral("係数の決め方の説明"), QStringLiteral("Command1"),
-                                  QPoint(595, 425), ScreenId::Menu, false}) {}
+    : ExplanationForm(navigator,
+                      {ScreenId::CoefficientHowTo, QStringLiteral("係数決定法"),
+                       QStringLiteral("係数決定法"), QSize(749, 499), QRect(63, 25, 634, 385),
+                       QStringLiteral(":/assets/reference/coefficient-howto.html"),
+                       QStringLiteral("係数の決め方の説明"), QStringLiteral("Command1"),
+                       QPoint(595, 425), ScreenId::Menu, false}) {}
 
 MoleHowToForm::MoleHowToForm(Navigator& navigator)
-    : ExplanationForm(navigator, {ScreenId::MoleHowTo, QStringLiteral("モル計算法"),
-                                  QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(114, 43, 515, 376),
-                                  QStringLiteral(":/assets/reference/mole-howto.html"),
-                                  QStringLiteral("モルの計算方法の説明"), QStringLiteral("Command1"),
-                                  QPoint(588, 435), ScreenId::Menu, false}) {}
+    : ExplanationForm(navigator,
+                      {ScreenId::MoleHowTo, QStringLiteral("モル計算法"),
+                       QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(114, 43, 515, 376),
+                       QStringLiteral(":/assets/reference/mole-howto.html"),
+                       QStringLiteral("モルの計算方法の説明"), QStringLiteral("Command1"),
+                       QPoint(588, 435), ScreenId::Menu, false}) {}
 
 ReactionHowToForm::ReactionHowToForm(Navigator& navigator)
-    : ExplanationForm(navigator, {ScreenId::ReactionHowTo, QStringLiteral("反応量計算法"),
-                                  QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(92, 29, 552, 394),
-                                  QStringLiteral(":/assets/reference/reaction-howto.html"),
-                                  QStringLiteral("反応量の計算方法の説明"), QStringLiteral("Command1"),
-                                  QPoint(588, 435), ScreenId::Menu, false}) {}
+    : ExplanationForm(navigator,
+                      {ScreenId::ReactionHowTo, QStringLiteral("反応量計算法"),
+                       QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(92, 29, 552, 394),
+                       QStringLiteral(":/assets/reference/reaction-howto.html"),
+                       QStringLiteral("反応量の計算方法の説明"), QStringLiteral("Command1"),
+                       QPoint(588, 435), ScreenId::Menu, false}) {}

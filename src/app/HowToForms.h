@@ -12,12 +12,12 @@ public:
         QString caption;
         QSize clientSize;
         QRect picture;
-        QString resource;     // the picture's page among the resources
-        QString pictureName;  // what a screen reader calls the picture
-        QString backButton;   // control name of 戻る
+        QString resource;    // the picture's page among the resources
+        QString pictureName; // what a screen reader calls the picture
+        QString backButton;  // control name of 戻る
         QPoint backAt;
-        ScreenId backTo;      // shown after 戻る unloads this screen, or Menu for none
-        bool showsOther;      // whether 戻る shows backTo
+        ScreenId backTo; // shown after 戻る unloads this screen, or Menu for none
+        bool showsOther; // whether 戻る shows backTo
     };
     ExplanationForm(Navigator& navigator, const Page& page);
 };

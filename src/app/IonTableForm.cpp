@@ -17,9 +17,11 @@ IonTableForm::IonTableForm(Navigator& navigator)
 
     const QColor blue(0, 0, 255);
     lineBox_ = new TextLabel(this, QStringLiteral("Label1"), QRect(34, 19, 412, 35),
-                             {uiFont(kPMincho, 14.25, true), Qt::white, blue, true}, QStringLiteral("物質"));
+                             {uiFont(kPMincho, 14.25, true), Qt::white, blue, true},
+                             QStringLiteral("物質"));
     line_ = new TextLabel(this, QStringLiteral("Label2"), QRect(41, 28, 402, 25),
-                          {uiFont(kPMincho, 14.25, true), Qt::white, blue, true}, QStringLiteral("物質"));
+                          {uiFont(kPMincho, 14.25, true), Qt::white, blue, true},
+                          QStringLiteral("物質"));
 
     auto* howTo = new PictureButton(this, QStringLiteral("Command1"), QRect(471, 19, 115, 35),
                                     QStringLiteral("式作成法"));

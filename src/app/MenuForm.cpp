@@ -25,8 +25,8 @@ MenuForm::MenuForm(Navigator& navigator)
     };
     const FaceColors blue{QColor(0, 60, 170), Qt::white};
     for (const Entry& e : entries) {
-        auto* button = new PictureButton(this, QString::fromLatin1(e.name), QRect(91, e.top, 250, 50),
-                                         e.face, blue, 16);
+        auto* button = new PictureButton(this, QString::fromLatin1(e.name),
+                                         QRect(91, e.top, 250, 50), e.face, blue, 16);
         const ScreenId target = e.target;
         connect(button, &PictureButton::clicked, this, [this, target] { open(target); });
     }

@@ -4,7 +4,9 @@
 
 #include <QPainter>
 
-QRectF digitBoxRect(int d) { return QRectF(digitStep * (d - 1), 0, digitBoxWidth, digitBoxHeight); }
+QRectF digitBoxRect(int d) {
+    return QRectF(digitStep * (d - 1), 0, digitBoxWidth, digitBoxHeight);
+}
 
 void paintDigitBox(QPainter& p, const QRectF& r, int d, bool highlighted) {
     const QColor yellow(255, 255, 0);

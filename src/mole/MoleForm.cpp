@@ -8,10 +8,13 @@ MoleForm::MoleForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Mole, QStringLiteral("モル"), QStringLiteral("モル量の計算"),
                  QSize(751, 501)),
       chrome_(new PracticeChrome(*this, navigator, moleLayout())) {
-    auto* reference = new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192,445), QSize(115, 35)),
-                                        QStringLiteral("計算方法"));
+    auto* reference =
+        new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192, 445), QSize(115, 35)),
+                          QStringLiteral("計算方法"));
     connect(reference, &PictureButton::clicked, this, &MoleForm::openReference);
     chrome_->raiseOverlays();
 }
 
-void MoleForm::openReference() { this->navigator().show(ScreenId::MoleHowTo); }
+void MoleForm::openReference() {
+    this->navigator().show(ScreenId::MoleHowTo);
+}

@@ -19,14 +19,16 @@ const QSize bannerTextSize(459, 31);
 const QSize buttonSize(115, 35);
 } // namespace
 
-PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator, const PracticeLayout& layout)
+PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator,
+                               const PracticeLayout& layout)
     : QObject(&window), window_(window), navigator_(navigator), layout_(layout),
       banner_(layout.bannerSeconds), mark_(legendSeconds) {
     QWidget* w = &window;
 
-    TextLabel::Look boxLook{uiFont(kPMincho, 14.25, true), Qt::white, magenta, true, Qt::AlignCenter};
-    bannerBox_ = new TextLabel(w, layout.bannerBox, QRect(layout.bannerBoxAt, bannerBoxSize), boxLook,
-                               QStringLiteral("メッセージ"));
+    TextLabel::Look boxLook{uiFont(kPMincho, 14.25, true), Qt::white, magenta, true,
+                            Qt::AlignCenter};
+    bannerBox_ = new TextLabel(w, layout.bannerBox, QRect(layout.bannerBoxAt, bannerBoxSize),
+                               boxLook, QStringLiteral("メッセージ"));
     bannerText_ = new TextLabel(w, layout.bannerText, QRect(layout.bannerTextAt, bannerTextSize),
                                 boxLook, QStringLiteral("メッセージ"));
     bannerBox_->hide();
@@ -51,20 +53,22 @@ PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator, const P
     scorePanel_ = new ImageBox(w, layout.scorePanel, QRect(layout.scorePanelAt, QSize(110, 60)),
                                QStringLiteral("得点"));
     scorePanel_->setArt(paintScorePanel);
-    scoreLabel_ = new TextLabel(w, layout.scoreLabel, QRect(layout.scoreLabelAt, QSize(102, 26)),
-                                {uiFont(kPMincho, 21.75, true), Qt::white, Qt::black, false, Qt::AlignCenter},
-                                QStringLiteral("得点"));
+    scoreLabel_ =
+        new TextLabel(w, layout.scoreLabel, QRect(layout.scoreLabelAt, QSize(102, 26)),
+                      {uiFont(kPMincho, 21.75, true), Qt::white, Qt::black, false, Qt::AlignCenter},
+                      QStringLiteral("得点"));
 
-    next_ = new PictureButton(w, layout.nextButton, QRect(layout.nextAt, QSize(54, 35)), QStringLiteral("次"),
-                              {QColor(0, 120, 0), Qt::white}, 14);
+    next_ = new PictureButton(w, layout.nextButton, QRect(layout.nextAt, QSize(54, 35)),
+                              QStringLiteral("次"), {QColor(0, 120, 0), Qt::white}, 14);
     next_->hide();
     connect(next_, &PictureButton::clicked, this, &PracticeChrome::nextClicked);
 
     auto* quitButton = new PictureButton(w, layout.quitButton, QRect(layout.quitAt, buttonSize),
                                          QStringLiteral("終了"));
     connect(quitButton, &PictureButton::clicked, this, &PracticeChrome::quit);
-    auto* menuButton = new PictureButton(w, layout.menuButton, QRect(layout.menuAt, buttonSize),
-                                         QStringLiteral("メニュー"), {QColor(0, 0, 170), Qt::white});
+    auto* menuButton =
+        new PictureButton(w, layout.menuButton, QRect(layout.menuAt, buttonSize),
+                          QStringLiteral("メニュー"), {QColor(0, 0, 170), Qt::white});
     connect(menuButton, &PictureButton::clicked, this, &PracticeChrome::backToMenu);
 }
 
@@ -117,7 +121,8 @@ void PracticeChrome::attachPalette(const QVector<ImageBox*>& entries,
     hover_.reset(highlighted, hovered);
     for (int i = 0; i < entries.size(); ++i) {
         const int k = i + 1;
-        connect(entries[i], &ImageBox::pointerMoved, this, [this, k] { applyHover(hover_.overEntry(k)); });
+        connect(entries[i], &ImageBox::pointerMoved, this,
+                [this, k] { applyHover(hover_.overEntry(k)); });
     }
     connect(&window_, &FormWindow::backgroundPointerMoved, this,
             [this] { applyHover(hover_.overBackground()); });

@@ -8,4 +8,6 @@ void Score::add() {
         value_ = static_cast<std::int16_t>(value_ + pointsPerItem);
 }
 
-QString Score::caption() const { return scored_ ? QString::number(value_) : QString(); }
+QString Score::caption() const {
+    return scored_ ? QString::number(value_) : QString();
+}

@@ -5,13 +5,16 @@
 #include "util/widgets/PictureButton.h"
 
 ReactionForm::ReactionForm(Navigator& navigator)
-    : FormWindow(navigator, ScreenId::Reaction, QStringLiteral("反応量"), QStringLiteral("化学反応の量"),
-                 QSize(751, 501)),
+    : FormWindow(navigator, ScreenId::Reaction, QStringLiteral("反応量"),
+                 QStringLiteral("化学反応の量"), QSize(751, 501)),
       chrome_(new PracticeChrome(*this, navigator, reactionLayout())) {
-    auto* reference = new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192,445), QSize(115, 35)),
-                                        QStringLiteral("計算方法"));
+    auto* reference =
+        new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192, 445), QSize(115, 35)),
+                          QStringLiteral("計算方法"));
     connect(reference, &PictureButton::clicked, this, &ReactionForm::openReference);
     chrome_->raiseOverlays();
 }
 
-void ReactionForm::openReference() { this->navigator().show(ScreenId::ReactionHowTo); }
+void ReactionForm::openReference() {
+    this->navigator().show(ScreenId::ReactionHowTo);
+}

@@ -10,8 +10,12 @@
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool isLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 // Line of the first character the decoder could not map, for the message.
 int lineOf(const QString& text, qsizetype index) {
@@ -58,9 +62,13 @@ DataFile DataFile::fromText(const QString& relativePath, const QString& text) {
     return DataFile(relativePath, text, true);
 }
 
-bool DataFile::atEnd() const { return pos_ >= text_.size(); }
+bool DataFile::atEnd() const {
+    return pos_ >= text_.size();
+}
 
-bool DataFile::atLineEnd() const { return !atEnd() && isLineEnd(text_[pos_]); }
+bool DataFile::atLineEnd() const {
+    return !atEnd() && isLineEnd(text_[pos_]);
+}
 
 void DataFile::skipBlanks() {
     while (!atEnd() && isBlank(text_[pos_]))
@@ -81,7 +89,9 @@ void DataFile::skipLineEnd() {
     ++line_;
 }
 
-void DataFile::fail(const QString& problem) const { throw DataError(path_, fieldLine_, problem); }
+void DataFile::fail(const QString& problem) const {
+    throw DataError(path_, fieldLine_, problem);
+}
 
 QString DataFile::text() {
     skipBlanks();
@@ -146,8 +156,9 @@ int DataFile::integer(int min, int max) {
                         QStringLiteral("整数が必要な欄に「%1」があります").arg(field));
     }
     if (value < min || value > max) {
-        throw DataError(path_, fieldLine_,
-                        QStringLiteral("数値 %1 が範囲 %2〜%3 の外です").arg(value).arg(min).arg(max));
+        throw DataError(
+            path_, fieldLine_,
+            QStringLiteral("数値 %1 が範囲 %2〜%3 の外です").arg(value).arg(min).arg(max));
     }
     return value;
 }

@@ -43,7 +43,7 @@ private:
     QString path_;
     QString text_;
     qsizetype pos_ = 0;
-    int line_ = 1;       // line of the reading position
-    int fieldLine_ = 1;  // line where the last field began, for its messages
+    int line_ = 1;      // line of the reading position
+    int fieldLine_ = 1; // line where the last field began, for its messages
     bool afterComma_ = false;
 };

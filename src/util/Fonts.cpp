@@ -6,9 +6,12 @@ void installFontSubstitutions() {
     const QString notoSerif = QStringLiteral("Noto Serif CJK JP");
     const QString notoSans = QStringLiteral("Noto Sans CJK JP");
     const QString notoMono = QStringLiteral("Noto Sans Mono CJK JP");
-    QFont::insertSubstitutions(kPMincho, QStringList() << QStringLiteral("IPAPMincho") << notoSerif << notoSans);
-    QFont::insertSubstitutions(kMincho, QStringList() << QStringLiteral("IPAMincho") << notoSerif << notoMono);
-    QFont::insertSubstitutions(kGothic, QStringList() << QStringLiteral("IPAGothic") << notoMono << notoSans);
+    QFont::insertSubstitutions(kPMincho, QStringList() << QStringLiteral("IPAPMincho") << notoSerif
+                                                       << notoSans);
+    QFont::insertSubstitutions(kMincho, QStringList() << QStringLiteral("IPAMincho") << notoSerif
+                                                      << notoMono);
+    QFont::insertSubstitutions(kGothic, QStringList()
+                                            << QStringLiteral("IPAGothic") << notoMono << notoSans);
 }
 
 QFont uiFont(const QString& family, qreal pointSize, bool bold) {

@@ -82,4 +82,6 @@ double numberValue(const QString& text) {
     return std::isfinite(value) ? value : 0;
 }
 
-double roundToTenth(double v) { return std::floor(v * 10 + 0.5) / 10; }
+double roundToTenth(double v) {
+    return std::floor(v * 10 + 0.5) / 10;
+}

@@ -7,8 +7,8 @@
 // \係数: the digit pad's highlight pictures.
 void generateCoefficientMaterial(MaterialWriter& out) {
     for (int d = 1; d <= 8; ++d) {
-        out.picture(QStringLiteral("\\係数\\数字\\r%1.gif").arg(d), QSize(digitBoxWidth, digitBoxHeight),
-                    [d](QPainter& p) {
+        out.picture(QStringLiteral("\\係数\\数字\\r%1.gif").arg(d),
+                    QSize(digitBoxWidth, digitBoxHeight), [d](QPainter& p) {
                         paintDigitBox(p, QRectF(0, 0, digitBoxWidth, digitBoxHeight), d, true);
                     });
     }

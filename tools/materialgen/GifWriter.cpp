@@ -4,7 +4,6 @@
 #include <QHash>
 
 #include <gif_lib.h>
-
 #include <memory>
 #include <vector>
 
@@ -12,11 +11,13 @@ namespace {
 
 QString gifError(const char* step, int code) {
     const char* text = GifErrorString(code);
-    return QStringLiteral("%1: %2").arg(QLatin1String(step), QLatin1String(text ? text : "unknown error"));
+    return QStringLiteral("%1: %2").arg(QLatin1String(step),
+                                        QLatin1String(text ? text : "unknown error"));
 }
 
 // The exact colours of the picture, in order of first appearance.
-bool exactPalette(const QImage& rgb, std::vector<QRgb>& colours, std::vector<GifByteType>& indices) {
+bool exactPalette(const QImage& rgb, std::vector<QRgb>& colours,
+                  std::vector<GifByteType>& indices) {
     QHash<QRgb, int> index;
     indices.resize(static_cast<std::size_t>(rgb.width()) * static_cast<std::size_t>(rgb.height()));
     std::size_t k = 0;
@@ -80,7 +81,8 @@ QString writeGif(const QImage& image, const QString& path) {
     if (EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) != GIF_OK)
         return closeWith(gifError("EGifPutImageDesc", gif->Error));
     for (int y = 0; y < rgb.height(); ++y) {
-        GifByteType* row = indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width());
+        GifByteType* row =
+            indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(rgb.width());
         if (EGifPutLine(gif, row, rgb.width()) != GIF_OK)
             return closeWith(gifError("EGifPutLine", gif->Error));
     }

@@ -17,7 +17,8 @@ public:
     MaterialWriter(QString sourceRoot, QString outputRoot);
 
     // A picture of the given size drawn by `paint` at scale 1.
-    void picture(const QString& relativePath, QSize size, const std::function<void(QPainter&)>& paint);
+    void picture(const QString& relativePath, QSize size,
+                 const std::function<void(QPainter&)>& paint);
     // A data file, encoded as CP932 with CR LF line ends.
     void dataFile(const QString& relativePath, const QString& text);
     // A source file of material/, read as UTF-8.

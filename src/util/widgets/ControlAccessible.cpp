@@ -39,4 +39,6 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 
 } // namespace
 
-void installControlAccessibility() { QAccessible::installFactory(factory); }
+void installControlAccessibility() {
+    QAccessible::installFactory(factory);
+}

@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-void placeControl(QWidget* w, const QString& name, const QRect& rect, const QString& accessibleName) {
+void placeControl(QWidget* w, const QString& name, const QRect& rect,
+                  const QString& accessibleName) {
     w->setObjectName(name);
     w->setGeometry(rect);
     if (!accessibleName.isEmpty())

@@ -20,7 +20,8 @@ void warnMissing(const QString& path) {
 }
 } // namespace
 
-ImageBox::ImageBox(QWidget* parent, const QString& name, const QRect& rect, const QString& accessibleName)
+ImageBox::ImageBox(QWidget* parent, const QString& name, const QRect& rect,
+                   const QString& accessibleName)
     : QWidget(parent) {
     placeControl(this, name, rect, accessibleName);
     setMouseTracking(true);
@@ -70,10 +71,13 @@ void ImageBox::mousePressEvent(QMouseEvent* e) {
 }
 
 void ImageBox::mouseReleaseEvent(QMouseEvent* e) {
-    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    const bool click =
+        pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     if (click)
         emit clicked();
 }
 
-void ImageBox::mouseMoveEvent(QMouseEvent*) { emit pointerMoved(); }
+void ImageBox::mouseMoveEvent(QMouseEvent*) {
+    emit pointerMoved();
+}

@@ -12,7 +12,8 @@
 class ImageBox : public QWidget {
     Q_OBJECT
 public:
-    ImageBox(QWidget* parent, const QString& name, const QRect& rect, const QString& accessibleName = {});
+    ImageBox(QWidget* parent, const QString& name, const QRect& rect,
+             const QString& accessibleName = {});
 
     // Loads a material picture. A missing or unreadable file leaves the box
     // empty and is reported once per path on stderr.

@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-RectShape::RectShape(QWidget* parent, const QString& name, const QRect& rect, const QString& accessibleName)
+RectShape::RectShape(QWidget* parent, const QString& name, const QRect& rect,
+                     const QString& accessibleName)
     : QWidget(parent) {
     placeControl(this, name, rect, accessibleName);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -7,7 +7,8 @@
 class RectShape : public QWidget {
     Q_OBJECT
 public:
-    RectShape(QWidget* parent, const QString& name, const QRect& rect, const QString& accessibleName = {});
+    RectShape(QWidget* parent, const QString& name, const QRect& rect,
+              const QString& accessibleName = {});
 
     void setFillColor(const QColor& c);
     // true: solid fill; false: transparent (the colour is kept).

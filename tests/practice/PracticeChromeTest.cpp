@@ -1,0 +1,162 @@
+#include "practice/PracticeChrome.h"
+
+#include "support/ScreenFixture.h"
+#include "util/MaterialPath.h"
+#include "util/widgets/Controls.h"
+#include "util/widgets/ImageBox.h"
+#include "util/widgets/PictureButton.h"
+#include "util/widgets/TextLabel.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A practice screen with only the shared elements and a three-entry palette,
+// standing in for the formula screen.
+class ChromeOnlyForm : public FormWindow {
+public:
+    explicit ChromeOnlyForm(Navigator& nav)
+        : FormWindow(nav, ScreenId::Formula, QStringLiteral("化学式"),
+                     QStringLiteral("化学式の練習"), QSize(751, 501)),
+          chrome(new PracticeChrome(*this, nav, formulaLayout())) {
+        QVector<ImageBox*> entries;
+        for (int k = 1; k <= 3; ++k)
+            entries << new ImageBox(this, groupName(QStringLiteral("Image2"), k),
+                                    QRect(21 + 45 * (k - 1), 21, 46, 41));
+        const QString base = nav.state().basePath;
+        chrome->attachPalette(
+            entries,
+            [base](int k) {
+                return materialPath(base, QStringLiteral("\\化学式\\画像\\g(%1).gif").arg(k));
+            },
+            1, 1);
+        chrome->raiseOverlays();
+    }
+    PracticeChrome* chrome;
+};
+
+class PracticeChromeTest : public ScreenFixture {
+protected:
+    void SetUp() override {
+        navigator.setFactory([](Navigator& nav, ScreenId id) -> FormWindow* {
+            if (id == ScreenId::Formula)
+                return new ChromeOnlyForm(nav);
+            return createScreen(nav, id);
+        });
+        form = static_cast<ChromeOnlyForm*>(navigator.show(ScreenId::Formula));
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    }
+    template <class T = QWidget> T* find(const QString& name) { return form->findChild<T*>(name); }
+    bool bannerUp() {
+        return find(QStringLiteral("Label3"))->isVisible() &&
+               find(QStringLiteral("Label4"))->isVisible();
+    }
+
+    ChromeOnlyForm* form = nullptr;
+};
+
+TEST_F(PracticeChromeTest, BannerShowsTheTextAndHidesAfterItsPeriod) {
+    EXPECT_FALSE(bannerUp());
+    clock.set(36000.4);
+    form->chrome->showBanner(QStringLiteral("解答欄を選択した後、元素記号をクリックして下さい"));
+    EXPECT_TRUE(bannerUp());
+    EXPECT_EQ(find<TextLabel>(QStringLiteral("Label4"))->text(),
+              QStringLiteral("解答欄を選択した後、元素記号をクリックして下さい"));
+    auto* timer = find<QTimer>(QStringLiteral("Timer1"));
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 100);
+
+    clock.set(36001.45);
+    form->chrome->bannerTick();
+    EXPECT_TRUE(bannerUp());
+    clock.set(36001.55);
+    form->chrome->bannerTick();
+    EXPECT_FALSE(bannerUp());
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(PracticeChromeTest, RepeatedBannerRestartsItsPeriod) {
+    clock.set(36000.0);
+    form->chrome->showBanner(QStringLiteral("a"));
+    clock.set(36001.0);
+    form->chrome->showBanner(QStringLiteral("b"));
+    clock.set(36002.0);
+    form->chrome->bannerTick();
+    EXPECT_TRUE(bannerUp());
+    clock.set(36002.55);
+    form->chrome->bannerTick();
+    EXPECT_FALSE(bannerUp());
+}
+
+TEST_F(PracticeChromeTest, LegendStandsInForTheJudgeButtonForTwoSeconds) {
+    auto* judge = find<PictureButton>(QStringLiteral("Command4"));
+    auto* legend = find(QStringLiteral("Image6"));
+    EXPECT_TRUE(judge->isVisible());
+    EXPECT_FALSE(legend->isVisible());
+    EXPECT_EQ(judge->geometry(), legend->geometry());
+
+    clock.set(50000.2);
+    form->chrome->showMark();
+    EXPECT_FALSE(judge->isVisible());
+    EXPECT_TRUE(legend->isVisible());
+    clock.set(50002.0);
+    form->chrome->markTick();
+    EXPECT_TRUE(legend->isVisible());
+    clock.set(50002.05);
+    form->chrome->markTick();
+    EXPECT_FALSE(legend->isVisible());
+    EXPECT_TRUE(judge->isVisible());
+    EXPECT_FALSE(find<QTimer>(QStringLiteral("Timer2"))->isActive());
+}
+
+TEST_F(PracticeChromeTest, ScoreLabelAndNextButtonFollowTheRules) {
+    auto* label = find<TextLabel>(QStringLiteral("Label5"));
+    auto* next = find<PictureButton>(QStringLiteral("command7"));
+    EXPECT_EQ(label->text(), QString());
+    EXPECT_FALSE(next->isVisible());
+    form->chrome->addScore();
+    EXPECT_EQ(label->text(), QStringLiteral("10"));
+    form->chrome->setComplete(true);
+    EXPECT_TRUE(next->isVisible());
+    form->chrome->setComplete(false);
+    EXPECT_FALSE(next->isVisible());
+}
+
+TEST_F(PracticeChromeTest, HoverHighlightFollowsThePointer) {
+    auto entry = [&](int k) { return find<ImageBox>(groupName(QStringLiteral("Image2"), k)); };
+    auto moveTo = [&](QWidget* w, QPoint at) {
+        QTest::mouseMove(w, at);
+        QCoreApplication::processEvents();
+    };
+    moveTo(entry(1), {20, 20});
+    EXPECT_FALSE(entry(1)->hasPicture()); // entry 1 counts as highlighted at load
+    moveTo(entry(2), {30, 20});
+    EXPECT_TRUE(entry(2)->hasPicture());
+    EXPECT_TRUE(entry(2)->picturePath().endsWith(QStringLiteral("g(2).gif")));
+    moveTo(entry(3), {10, 10});
+    EXPECT_FALSE(entry(2)->hasPicture());
+    EXPECT_TRUE(entry(3)->hasPicture());
+    moveTo(form, {300, 300}); // bare background
+    EXPECT_FALSE(entry(3)->hasPicture());
+    moveTo(entry(3), {12, 12});
+    EXPECT_TRUE(entry(3)->hasPicture());
+}
+
+TEST_F(PracticeChromeTest, QuitEndsTheProgramAndMenuReturnsToIt) {
+    QTest::mouseClick(find<PictureButton>(QStringLiteral("command6")), Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(navigator.isLoaded(ScreenId::Formula));
+    EXPECT_TRUE(navigator.isLoaded(ScreenId::Menu));
+    EXPECT_FALSE(ended);
+
+    navigator.unload(ScreenId::Menu);
+    form = static_cast<ChromeOnlyForm*>(navigator.show(ScreenId::Formula));
+    QTest::mouseClick(find<PictureButton>(QStringLiteral("Command5")), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(navigator.isLoaded(ScreenId::Formula));
+}
+
+} // namespace
