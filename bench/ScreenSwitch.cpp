@@ -1,0 +1,65 @@
+#include "Bench.h"
+#include "app/FormWindow.h"
+#include "app/Navigator.h"
+#include "app/ProgramState.h"
+#include "util/Clock.h"
+#include "util/DataError.h"
+#include "util/MaterialPath.h"
+#include "util/RandomSource.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+void measureScreenSwitches(int runs) {
+    struct Target {
+        const char* name;
+        ScreenId id;
+    };
+    const Target targets[] = {{"化学式", ScreenId::Formula},
+                              {"係数", ScreenId::Coefficient},
+                              {"モル", ScreenId::Mole},
+                              {"反応量", ScreenId::Reaction}};
+    ProgramState state;
+    state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
+    SystemClock clock;
+    MixingRandom random;
+    Navigator navigator(state, clock, random);
+    navigator.setQuitHandler([] {});
+    bool failed = false;
+    navigator.setErrorReporter([&failed](const DataError& e) {
+        std::fprintf(stderr, "bench: %s\n", qUtf8Printable(e.message()));
+        failed = true;
+    });
+    navigator.show(ScreenId::Menu);
+
+    std::printf("%-8s %12s %12s\n", "screen", "median ms", "worst ms");
+    for (const Target& t : targets) {
+        std::vector<double> ms;
+        failed = false;
+        for (int i = 0; i < runs && !failed; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            // What the menu button does: unload the menu, show the screen
+            // (its data read, its first question drawn) and paint it.
+            navigator.unload(ScreenId::Menu);
+            FormWindow* w = navigator.show(t.id);
+            if (w && w->screenId() == t.id) {
+                w->repaint();
+                ms.push_back(timer.nsecsElapsed() / 1e6);
+                navigator.unload(t.id);
+            }
+            navigator.show(ScreenId::Menu);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+        }
+        if (ms.empty()) {
+            std::printf("%-8s %12s %12s\n", t.name, "-", "-");
+            continue;
+        }
+        std::printf("%-8s %12.2f %12.2f\n", t.name, median(ms),
+                    *std::max_element(ms.begin(), ms.end()));
+    }
+}

@@ -1,0 +1,100 @@
+#include "Bench.h"
+#include "app/AppSetup.h"
+#include "app/FormWindow.h"
+#include "app/Navigator.h"
+#include "app/ProgramState.h"
+#include "util/Clock.h"
+#include "util/MaterialPath.h"
+#include "util/RandomSource.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double residentMiB() {
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// Waits for the window to be exposed and painted once.
+void waitPainted(QWidget* w) {
+    if (!QTest::qWaitForWindowExposed(w))
+        std::fprintf(stderr, "bench: window not exposed\n");
+    w->repaint();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int runStartupChild(int& argc, char** argv, const QString& kind) {
+    QApplication app(argc, argv);
+    if (kind == QLatin1String("bare")) {
+        QWidget w;
+        w.setFixedSize(427, 482);
+        QPalette pal = w.palette();
+        pal.setColor(QPalette::Window, Qt::black);
+        w.setPalette(pal);
+        w.setAutoFillBackground(true);
+        w.show();
+        waitPainted(&w);
+        std::printf("shown %.3f\n", residentMiB());
+        std::fflush(stdout);
+        return 0;
+    }
+    prepareApplication();
+    ProgramState state;
+    state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
+    SystemClock clock;
+    MixingRandom random;
+    Navigator navigator(state, clock, random);
+    navigator.setQuitHandler([] {});
+    FormWindow* menu = navigator.show(ScreenId::Menu);
+    waitPainted(menu);
+    std::printf("shown %.3f\n", residentMiB());
+    std::fflush(stdout);
+    return 0;
+}
+
+std::vector<StartupSample> measureStartup(const QString& program, const QString& kind, int runs) {
+    std::vector<StartupSample> samples;
+    for (int i = 0; i < runs; ++i) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(program, {QStringLiteral("--startup-child"), kind});
+        if (!child.waitForReadyRead(30000)) {
+            std::fprintf(stderr, "bench: %s child gave no answer\n", qUtf8Printable(kind));
+            child.kill();
+            child.waitForFinished();
+            continue;
+        }
+        StartupSample s;
+        s.seconds = timer.nsecsElapsed() / 1e9;
+        const QByteArray line = child.readLine().trimmed();
+        s.residentMiB = line.split(' ').value(1).toDouble();
+        child.waitForFinished(30000);
+        samples.push_back(s);
+    }
+    return samples;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
