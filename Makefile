@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test sanitize gallery bench clean
+.PHONY: deps configure build run test test-x11 sanitize gallery bench clean
 
 deps:
 	bash scripts/install-deps.sh
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests through real windows on a virtual X server.
+test-x11: build
+	QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir $(BUILD) --output-on-failure -j 1
 
 # The same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 namespace {
 
 // A practice screen with only the shared elements and a three-entry palette,
@@ -126,22 +128,25 @@ TEST_F(PracticeChromeTest, ScoreLabelAndNextButtonFollowTheRules) {
 
 TEST_F(PracticeChromeTest, HoverHighlightFollowsThePointer) {
     auto entry = [&](int k) { return find<ImageBox>(groupName(QStringLiteral("Image2"), k)); };
-    auto moveTo = [&](QWidget* w, QPoint at) {
+    // On a real X server the pointer move arrives asynchronously: wait for
+    // the state the move must lead to.
+    auto moveTo = [&](QWidget* w, QPoint at, const std::function<bool()>& settled) {
         QTest::mouseMove(w, at);
-        QCoreApplication::processEvents();
+        return QTest::qWaitFor(settled, 2000);
     };
-    moveTo(entry(1), {20, 20});
-    EXPECT_FALSE(entry(1)->hasPicture()); // entry 1 counts as highlighted at load
-    moveTo(entry(2), {30, 20});
-    EXPECT_TRUE(entry(2)->hasPicture());
+    auto shows = [&](int k) { return [&, k] { return entry(k)->hasPicture(); }; };
+    auto empty = [&](int k) { return [&, k] { return !entry(k)->hasPicture(); }; };
+
+    // Entry 1 counts as highlighted at load, so moving straight onto it shows nothing.
+    EXPECT_TRUE(moveTo(entry(1), {20, 20}, [&] { return form->chrome->hover().hovered() == 1; }));
+    EXPECT_FALSE(entry(1)->hasPicture());
+    EXPECT_TRUE(moveTo(entry(2), {30, 20}, shows(2)));
     EXPECT_TRUE(entry(2)->picturePath().endsWith(QStringLiteral("g(2).gif")));
-    moveTo(entry(3), {10, 10});
+    EXPECT_TRUE(moveTo(entry(3), {10, 10}, shows(3)));
     EXPECT_FALSE(entry(2)->hasPicture());
-    EXPECT_TRUE(entry(3)->hasPicture());
-    moveTo(form, {300, 300}); // bare background
-    EXPECT_FALSE(entry(3)->hasPicture());
-    moveTo(entry(3), {12, 12});
-    EXPECT_TRUE(entry(3)->hasPicture());
+    EXPECT_TRUE(moveTo(form, {300, 300}, empty(3))); // the bare background
+    EXPECT_EQ(form->chrome->hover().highlighted(), -1);
+    EXPECT_TRUE(moveTo(entry(3), {12, 12}, shows(3)));
 }
 
 TEST_F(PracticeChromeTest, QuitEndsTheProgramAndMenuReturnsToIt) {

@@ -1,5 +1,6 @@
-#include "util/DataError.h"
 #include "util/DataFile.h"
+
+#include "util/DataError.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,9 @@ struct FaultCase {
     const char* problemPart;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DataFileFaultTest : public DataFileTest, public ::testing::WithParamInterface<FaultCase> {};
 
@@ -90,7 +93,8 @@ TEST_P(DataFileFaultTest, NamesFileLineAndFault) {
     } catch (const DataError& e) {
         EXPECT_EQ(e.file(), kPath);
         EXPECT_EQ(e.line(), c.line);
-        EXPECT_TRUE(e.problem().contains(QString::fromUtf8(c.problemPart))) << e.problem().toStdString();
+        EXPECT_TRUE(e.problem().contains(QString::fromUtf8(c.problemPart)))
+            << e.problem().toStdString();
         EXPECT_TRUE(e.message().contains(kPath));
     }
 }

@@ -16,6 +16,7 @@ TEST(MaterialPathTest, JoinsBackslashPathsAsNativePaths) {
     EXPECT_EQ(materialPath(QStringLiteral("/opt/cd"), QStringLiteral("\\化学式\\データ\\元素.dat")),
               QDir::toNativeSeparators(QStringLiteral("/opt/cd/化学式/データ/元素.dat")));
     // The root folder gives an empty base path and still an absolute file path.
-    EXPECT_EQ(materialPath(basePathFrom(QStringLiteral("/")), QStringLiteral("\\係数\\数字\\r1.gif")),
-              QDir::toNativeSeparators(QStringLiteral("/係数/数字/r1.gif")));
+    EXPECT_EQ(
+        materialPath(basePathFrom(QStringLiteral("/")), QStringLiteral("\\係数\\数字\\r1.gif")),
+        QDir::toNativeSeparators(QStringLiteral("/係数/数字/r1.gif")));
 }

@@ -1,8 +1,7 @@
 #include "util/NumberFormat.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -13,7 +12,9 @@ struct TextCase {
     const char* text;
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NumberTextTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -23,26 +24,23 @@ TEST_P(NumberTextTest, FormatsLikeTheScreens) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberTextTest,
-    ::testing::Values(TextCase{"zero", 0.0, " 0"}, TextCase{"negativeZero", -0.0, " 0"},
-                      TextCase{"one", 1, " 1"}, TextCase{"minusOne", -1, "-1"},
-                      TextCase{"half", 0.5, " .5"}, TextCase{"minusQuarter", -0.25, "-.25"},
-                      TextCase{"decimal", 12.75, " 12.75"}, TextCase{"trailingZeros", 1.5000, " 1.5"},
-                      TextCase{"integerTens", 1200, " 1200"},
-                      TextCase{"fifteenDigits", 123456789012345, " 123456789012345"},
-                      TextCase{"roundedTo15", 0.1 + 0.2, " .3"},
-                      TextCase{"sixteenDigitsRounded", 1234567890123456, " 1.23456789012346E+15"},
-                      TextCase{"exponentAt15", 1e15, " 1E+15"},
-                      TextCase{"justBelow15", 999999999999999, " 999999999999999"},
-                      TextCase{"roundsUpTo15", 999999999999999.9, " 1E+15"},
-                      TextCase{"largeNegative", -2.5e20, "-2.5E+20"},
-                      TextCase{"threeDigitExponent", 1e100, " 1E+100"},
-                      TextCase{"tenThousandth", 0.0001, " .0001"},
-                      TextCase{"belowMinus4", 0.000025, " 2.5E-05"},
-                      TextCase{"tinyNegative", -1.5e-7, "-1.5E-07"},
-                      TextCase{"verySmall", 1e-300, " 1E-300"},
-                      TextCase{"avogadro", 6.02e23, " 6.02E+23"},
-                      TextCase{"third", 1.0 / 3, " .333333333333333"},
-                      TextCase{"twoThirds", 2.0 / 3, " .666666666666667"}),
+    ::testing::Values(
+        TextCase{"zero", 0.0, " 0"}, TextCase{"negativeZero", -0.0, " 0"}, TextCase{"one", 1, " 1"},
+        TextCase{"minusOne", -1, "-1"}, TextCase{"half", 0.5, " .5"},
+        TextCase{"minusQuarter", -0.25, "-.25"}, TextCase{"decimal", 12.75, " 12.75"},
+        TextCase{"trailingZeros", 1.5000, " 1.5"}, TextCase{"integerTens", 1200, " 1200"},
+        TextCase{"fifteenDigits", 123456789012345, " 123456789012345"},
+        TextCase{"roundedTo15", 0.1 + 0.2, " .3"},
+        TextCase{"sixteenDigitsRounded", 1234567890123456, " 1.23456789012346E+15"},
+        TextCase{"exponentAt15", 1e15, " 1E+15"},
+        TextCase{"justBelow15", 999999999999999, " 999999999999999"},
+        TextCase{"roundsUpTo15", 999999999999999.9, " 1E+15"},
+        TextCase{"largeNegative", -2.5e20, "-2.5E+20"},
+        TextCase{"threeDigitExponent", 1e100, " 1E+100"},
+        TextCase{"tenThousandth", 0.0001, " .0001"}, TextCase{"belowMinus4", 0.000025, " 2.5E-05"},
+        TextCase{"tinyNegative", -1.5e-7, "-1.5E-07"}, TextCase{"verySmall", 1e-300, " 1E-300"},
+        TextCase{"avogadro", 6.02e23, " 6.02E+23"}, TextCase{"third", 1.0 / 3, " .333333333333333"},
+        TextCase{"twoThirds", 2.0 / 3, " .666666666666667"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberTextTest, NonFiniteReadsAsZero) {
@@ -56,7 +54,9 @@ struct ValueCase {
     double value;
 };
 
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NumberValueTest : public ::testing::TestWithParam<ValueCase> {};
 
@@ -66,18 +66,17 @@ TEST_P(NumberValueTest, ReadsTheLongestNumericPrefix) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberValueTest,
-    ::testing::Values(ValueCase{"empty", "", 0}, ValueCase{"garbage", "abc", 0},
-                      ValueCase{"blankThenNumber", "  12", 12}, ValueCase{"leadingBlank", " 3.5", 3.5},
-                      ValueCase{"negative", "-0.25", -0.25}, ValueCase{"plusSign", "+7", 7},
-                      ValueCase{"pointFirst", ".5", 0.5}, ValueCase{"trailingPoint", "5.", 5},
-                      ValueCase{"secondPointStops", "1.2.3", 1.2}, ValueCase{"suffixIgnored", "12abc", 12},
-                      ValueCase{"exponent", "2.5E-05", 2.5e-5}, ValueCase{"exponentPlus", "1E+15", 1e15},
-                      ValueCase{"lowercaseExponent", "3e2", 300},
-                      ValueCase{"exponentWithoutDigits", "4E", 4},
-                      ValueCase{"exponentSignOnly", "4E+", 4}, ValueCase{"signOnly", "-", 0},
-                      ValueCase{"pointOnly", ".", 0}, ValueCase{"elevenNines", "99999999999", 99999999999.0},
-                      ValueCase{"fullWidthDigitsAreText", "１２", 0},
-                      ValueCase{"overflowIsZero", "1E+999", 0}),
+    ::testing::Values(
+        ValueCase{"empty", "", 0}, ValueCase{"garbage", "abc", 0},
+        ValueCase{"blankThenNumber", "  12", 12}, ValueCase{"leadingBlank", " 3.5", 3.5},
+        ValueCase{"negative", "-0.25", -0.25}, ValueCase{"plusSign", "+7", 7},
+        ValueCase{"pointFirst", ".5", 0.5}, ValueCase{"trailingPoint", "5.", 5},
+        ValueCase{"secondPointStops", "1.2.3", 1.2}, ValueCase{"suffixIgnored", "12abc", 12},
+        ValueCase{"exponent", "2.5E-05", 2.5e-5}, ValueCase{"exponentPlus", "1E+15", 1e15},
+        ValueCase{"lowercaseExponent", "3e2", 300}, ValueCase{"exponentWithoutDigits", "4E", 4},
+        ValueCase{"exponentSignOnly", "4E+", 4}, ValueCase{"signOnly", "-", 0},
+        ValueCase{"pointOnly", ".", 0}, ValueCase{"elevenNines", "99999999999", 99999999999.0},
+        ValueCase{"fullWidthDigitsAreText", "１２", 0}, ValueCase{"overflowIsZero", "1E+999", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberValueTest, ReadsBackWhatNumberTextWrites) {
