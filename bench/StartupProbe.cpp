@@ -1,4 +1,5 @@
 #include "Bench.h"
+#include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
 #include "app/FormWindow.h"
 #include "app/Navigator.h"
@@ -11,7 +12,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTest>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,13 +29,31 @@ double residentMiB() {
     return 0;
 }
 
-// Waits for the window to be exposed and painted once.
-void waitPainted(QWidget* w) {
-    if (!QTest::qWaitForWindowExposed(w))
-        std::fprintf(stderr, "bench: window not exposed\n");
-    w->repaint();
-    QCoreApplication::processEvents();
-}
+// Prints the resident memory and ends the event loop right after the
+// window's first paint pass, before anything queued during it runs.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    std::printf("shown %.3f\n", residentMiB());
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    bool seen_ = false;
+};
 
 } // namespace
 
@@ -48,12 +66,11 @@ int runStartupChild(int& argc, char** argv, const QString& kind) {
         pal.setColor(QPalette::Window, Qt::black);
         w.setPalette(pal);
         w.setAutoFillBackground(true);
+        FirstPaint probe(&w);
         w.show();
-        waitPainted(&w);
-        std::printf("shown %.3f\n", residentMiB());
-        std::fflush(stdout);
-        return 0;
+        return app.exec();
     }
+    linkPrerenderedPictures();
     prepareApplication();
     ProgramState state;
     state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
@@ -61,11 +78,14 @@ int runStartupChild(int& argc, char** argv, const QString& kind) {
     MixingRandom random;
     Navigator navigator(state, clock, random);
     navigator.setQuitHandler([] {});
-    FormWindow* menu = navigator.show(ScreenId::Menu);
-    waitPainted(menu);
-    std::printf("shown %.3f\n", residentMiB());
-    std::fflush(stdout);
-    return 0;
+    // The probe watches the menu from before it is shown.
+    navigator.setFactory([](Navigator& nav, ScreenId id) {
+        FormWindow* w = createScreen(nav, id);
+        new FirstPaint(w);
+        return w;
+    });
+    navigator.show(ScreenId::Menu);
+    return app.exec();
 }
 
 std::vector<StartupSample> measureStartup(const QString& program, const QString& kind, int runs) {

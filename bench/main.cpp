@@ -4,6 +4,7 @@
 //   screen switch: menu → each practice screen shown and painted.
 // Runs on whatever platform QT_QPA_PLATFORM names (offscreen by default).
 #include "Bench.h"
+#include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
 
     const int runs = 15;
     QApplication app(argc, argv);
+    linkPrerenderedPictures();
     prepareApplication();
     std::printf("machine: %s, %d cores, Qt %s, platform %s\n\n",
                 qUtf8Printable(QSysInfo::prettyProductName()), QThread::idealThreadCount(),

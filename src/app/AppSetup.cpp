@@ -1,7 +1,7 @@
 #include "AppSetup.h"
 
+#include "MenuArt.h"
 #include "util/Fonts.h"
-#include "util/widgets/Art.h"
 #include "util/widgets/ControlAccessible.h"
 
 #include <QApplication>
@@ -10,6 +10,7 @@ void prepareApplication() {
     installFontSubstitutions();
     installControlAccessibility();
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(programIcon());
+    // Every window carries the application's icon.
+    QApplication::setWindowIcon(applicationIcon());
     QApplication::setApplicationName(QStringLiteral("chemdrill"));
 }

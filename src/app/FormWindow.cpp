@@ -1,7 +1,6 @@
 #include "FormWindow.h"
 
 #include "Navigator.h"
-#include "util/widgets/Art.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,7 +14,6 @@ FormWindow::FormWindow(Navigator& navigator, ScreenId id, const QString& formNam
     setWindowTitle(caption);
     setAccessibleName(caption);
     setFixedSize(clientSize);
-    setWindowIcon(programIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);

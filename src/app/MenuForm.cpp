@@ -1,15 +1,18 @@
 #include "MenuForm.h"
 
+#include "MenuArt.h"
 #include "Navigator.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
+
+#include <QTimer>
 
 MenuForm::MenuForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Menu, QStringLiteral("メニュー"), QStringLiteral("メニュー"),
                  QSize(427, 482)) {
     auto* title = new ImageBox(this, QStringLiteral("Image1"), QRect(82, 30, 270, 66),
                                QStringLiteral("化学ドリル"));
-    title->setArt(paintMenuTitle);
+    title->setArt(menuPicture(QStringLiteral("menu-title")));
 
     struct Entry {
         const char* name;
@@ -27,11 +30,13 @@ MenuForm::MenuForm(Navigator& navigator)
     for (const Entry& e : entries) {
         auto* button = new PictureButton(this, QString::fromLatin1(e.name),
                                          QRect(91, e.top, 250, 50), e.face, blue, 16);
+        button->setFaceArt(menuPicture(QStringLiteral("menu-command%1").arg(&e - entries + 1)));
         const ScreenId target = e.target;
         connect(button, &PictureButton::clicked, this, [this, target] { open(target); });
     }
     auto* quit = new PictureButton(this, QStringLiteral("Command5"), QRect(91, 398, 250, 50),
                                    QStringLiteral("終了"), {}, 16);
+    quit->setFaceArt(menuPicture(QStringLiteral("menu-command5")));
     connect(quit, &PictureButton::clicked, this, [this] {
         Navigator& nav = this->navigator();
         nav.unload(ScreenId::Menu);
@@ -44,4 +49,14 @@ void MenuForm::open(ScreenId id) {
     Navigator& nav = this->navigator();
     nav.unload(ScreenId::Menu);
     nav.show(id);
+}
+
+void MenuForm::paintEvent(QPaintEvent* e) {
+    FormWindow::paintEvent(e);
+    if (fontsWarmed_)
+        return;
+    fontsWarmed_ = true;
+    // The menu is drawn from prerendered pictures; load the fonts the other
+    // screens need while the learner reads it.
+    QTimer::singleShot(0, this, warmUpFonts);
 }

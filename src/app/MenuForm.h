@@ -8,6 +8,11 @@ class MenuForm : public FormWindow {
 public:
     explicit MenuForm(Navigator& navigator);
 
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
 private:
     void open(ScreenId id);
+
+    bool fontsWarmed_ = false;
 };

@@ -1,3 +1,4 @@
+#include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
 #include "app/Navigator.h"
 #include "app/ProgramState.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    linkPrerenderedPictures();
     prepareApplication();
 
     ProgramState state;

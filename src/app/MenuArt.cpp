@@ -1,0 +1,76 @@
+#include "MenuArt.h"
+
+#include "util/Fonts.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+struct MenuFace {
+    const char* key;
+    const char* label;
+    QColor background;
+};
+
+const MenuFace menuFaces[] = {
+    {"menu-command1", "化学式の練習", QColor(0, 60, 170)},
+    {"menu-command2", "反応式の係数", QColor(0, 60, 170)},
+    {"menu-command3", "モル量の計算", QColor(0, 60, 170)},
+    {"menu-command4", "化学反応の量", QColor(0, 60, 170)},
+    {"menu-command5", "終了", QColor(200, 0, 0)},
+};
+
+} // namespace
+
+std::vector<PrerenderedPicture> firstScreenPictures() {
+    std::vector<PrerenderedPicture> pictures;
+    pictures.push_back({QStringLiteral("menu-title"), QSize(270, 66), paintMenuTitle});
+    for (const MenuFace& f : menuFaces) {
+        const QString label = QString::fromUtf8(f.label);
+        const FaceColors colors{f.background, Qt::white};
+        pictures.push_back({QString::fromLatin1(f.key), QSize(250, 50),
+                            [label, colors](QPainter& p, const QRectF& r) {
+                                paintButtonFace(p, r, label, colors, 16, false);
+                            }});
+    }
+    for (int size : iconSizes) {
+        pictures.push_back({QStringLiteral("icon-%1").arg(size), QSize(size, size),
+                            [size](QPainter& p, const QRectF& r) {
+                                p.drawPixmap(r.toRect(), programIcon().pixmap(size, size));
+                            }});
+    }
+    return pictures;
+}
+
+Art menuPicture(const QString& key) {
+    for (PrerenderedPicture& picture : firstScreenPictures()) {
+        if (picture.key == key)
+            return prerendered(key, std::move(picture.art));
+    }
+    return nullptr;
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : iconSizes) {
+        const QImage ready = prerenderedImage(QStringLiteral("icon-%1").arg(size), 1);
+        if (ready.isNull())
+            return programIcon();
+        icon.addPixmap(QPixmap::fromImage(ready));
+    }
+    return icon;
+}
+
+void warmUpFonts() {
+    QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&scratch);
+    for (const QString& family : {kPMincho, kMincho, kGothic}) {
+        p.setFont(uiFont(family, 12, true));
+        p.drawText(0, 8, QStringLiteral("化学式の練習 0123"));
+    }
+}
