@@ -1,5 +1,6 @@
 #include "MoleForm.h"
 
+#include "CalculatorPanel.h"
 #include "app/Navigator.h"
 #include "practice/PracticeChrome.h"
 #include "util/widgets/PictureButton.h"
@@ -7,14 +8,24 @@
 MoleForm::MoleForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Mole, QStringLiteral("モル"), QStringLiteral("モル量の計算"),
                  QSize(751, 501)),
-      chrome_(new PracticeChrome(*this, navigator, moleLayout())) {
+      chrome_(new PracticeChrome(*this, navigator, moleLayout())),
+      calculatorPanel_(new CalculatorPanel(this, calculator_)) {
     auto* reference =
         new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192, 445), QSize(115, 35)),
-                          QStringLiteral("計算方法"));
+                          QStringLiteral("計算方法"), {QColor(0, 0, 170), Qt::white});
     connect(reference, &PictureButton::clicked, this, &MoleForm::openReference);
     chrome_->raiseOverlays();
 }
 
+void MoleForm::load() {
+    resetCalculator();
+}
+
 void MoleForm::openReference() {
     this->navigator().show(ScreenId::MoleHowTo);
+}
+
+void MoleForm::resetCalculator() {
+    calculator_.resetCalculator();
+    calculatorPanel_->refresh();
 }
