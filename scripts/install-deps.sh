@@ -8,7 +8,7 @@ packages=(
   # toolchain
   g++ make cmake pkg-config
   # Qt 6 widgets, the offscreen/xcb platform plugins, SVG for the pictures
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
   # GIF writing for the question material
   libgif-dev
   # the Mincho and Gothic faces the screens are laid out with
