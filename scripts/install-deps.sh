@@ -15,6 +15,8 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-noto-cjk
   # tests
   libgtest-dev xvfb xauth
+  # the accessibility check: AT-SPI bus, a D-Bus session, Python bindings
+  at-spi2-core dbus-x11 python3-pyatspi
 )
 
 missing=()

@@ -32,8 +32,13 @@ private:
 };
 
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("ImageBox") && object && object->isWidgetType())
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("ImageBox"))
         return new ImageBoxAccessible(static_cast<ImageBox*>(object));
+    // A screen is a window to assistive technology, named by its caption.
+    if (className == QLatin1String("FormWindow"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

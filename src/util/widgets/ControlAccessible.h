@@ -2,5 +2,6 @@
 
 // Registers how image boxes appear to assistive technology (AT-SPI on
 // Linux): a clickable box is a button with a press action, any other a
-// graphic. Call once, after the application object exists.
+// graphic; a screen's window is a window named by its caption. Call once,
+// after the application object exists.
 void installControlAccessibility();
