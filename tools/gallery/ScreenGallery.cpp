@@ -1,0 +1,81 @@
+#include "ScreenGallery.h"
+
+#include "app/FormWindow.h"
+#include "util/DataError.h"
+
+#include <QCoreApplication>
+#include <QPixmap>
+
+#include <cstdio>
+#include <exception>
+
+ScreenGallery::ScreenGallery(const QString& basePath, const QDir& outDir, const QString& suffix)
+    : outDir_(outDir), suffix_(suffix), navigator_(state_, clock_, random_) {
+    state_.basePath = basePath;
+    navigator_.setErrorReporter([this](const DataError& e) { loadError_ = e.message(); });
+    // Only the gallery decides when it is done.
+    navigator_.setQuitHandler([] {});
+}
+
+int ScreenGallery::renderAll() {
+    struct Shot {
+        ScreenId id;
+        const char* file;
+    };
+    // The ion table is shown as the formula screen opens it, with a compound selected.
+    const Shot shots[] = {
+        {ScreenId::Formula, "formula"},
+        {ScreenId::Coefficient, "coefficient"},
+        {ScreenId::Mole, "mole"},
+        {ScreenId::Reaction, "reaction"},
+        {ScreenId::IonTable, "ion-table"},
+        {ScreenId::FormulaHowTo, "formula-howto"},
+        {ScreenId::CoefficientHowTo, "coefficient-howto"},
+        {ScreenId::MoleHowTo, "mole-howto"},
+        {ScreenId::ReactionHowTo, "reaction-howto"},
+    };
+    state_.ionTableSubstance = QStringLiteral("硫酸アルミニウム");
+
+    // The menu stays loaded underneath, so closing a screen never ends the run.
+    int written = render(ScreenId::Menu, QStringLiteral("menu")) ? 1 : 0;
+    if (!navigator_.isLoaded(ScreenId::Menu))
+        return written;
+    for (const Shot& shot : shots) {
+        if (render(shot.id, QString::fromLatin1(shot.file)))
+            ++written;
+        navigator_.unload(shot.id);
+        settle();
+    }
+    return written;
+}
+
+bool ScreenGallery::render(ScreenId id, const QString& fileName) {
+    const QString path = outDir_.filePath(fileName + suffix_ + QStringLiteral(".png"));
+    loadError_.clear();
+    FormWindow* window = nullptr;
+    try {
+        window = navigator_.show(id);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
+                     e.what());
+        return false;
+    }
+    if (!loadError_.isEmpty() || !window || window->screenId() != id) {
+        std::fprintf(stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
+                     qUtf8Printable(loadError_.isEmpty() ? QStringLiteral("not shown") : loadError_));
+        return false;
+    }
+    settle();
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "chemdrill-gallery: cannot write %s\n", qUtf8Printable(path));
+        return false;
+    }
+    return true;
+}
+
+void ScreenGallery::settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
