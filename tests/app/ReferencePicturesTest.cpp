@@ -8,10 +8,10 @@
 #include <QTextTable>
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <numeric>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -22,7 +22,9 @@ struct Page {
     QSize box;
 };
 
-void PrintTo(const Page& page, std::ostream* os) { *os << page.name; }
+void PrintTo(const Page& page, std::ostream* os) {
+    *os << page.name;
+}
 
 const Page kPages[] = {
     {"ionTable", ":/assets/reference/ion-table.html", {686, 397}},
@@ -99,30 +101,172 @@ TEST_P(ReferencePageTest, PaintsTheWholeBoxWithWritingOnIt) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, ReferencePageTest, ::testing::ValuesIn(kPages));
 
+// The explanation pictures write in white and yellow only.
+TEST(ExplanationPagesTest, WriteInWhiteAndYellow) {
+    const QColor white(Qt::white);
+    const QColor yellow(255, 255, 0);
+    for (const Page& page : kPages) {
+        if (QByteArray(page.name) == "ionTable")
+            continue;
+        const auto doc = referenceDocument(QString::fromLatin1(page.resource), page.box.width());
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (f.text().trimmed().isEmpty())
+                    continue;
+                const QBrush brush = f.charFormat().foreground();
+                const QColor c = brush.style() == Qt::NoBrush ? white : brush.color();
+                EXPECT_TRUE(c == white || c == yellow)
+                    << page.name << ": \"" << f.text().toStdString() << "\" in "
+                    << c.name().toStdString();
+            }
+    }
+}
+
+// Atoms of one element, counted over a formula written as "Al_{2}(SO_{4})_{3}".
+using AtomCounts = std::map<std::string, int>;
+
+int subscriptAt(const QString& s, int& i) {
+    if (!s.mid(i).startsWith(QStringLiteral("_{")))
+        return 1;
+    const int close = s.indexOf(QLatin1Char('}'), i);
+    const int n = s.mid(i + 2, close - i - 2).toInt();
+    i = close + 1;
+    return n;
+}
+
+AtomCounts atomsOf(const QString& s, int& i) {
+    AtomCounts counts;
+    while (i < s.size() && s[i] != QLatin1Char(')')) {
+        AtomCounts part;
+        if (s[i] == QLatin1Char('(')) {
+            ++i;
+            part = atomsOf(s, i);
+            ++i; // ')'
+        } else if (s[i].isUpper()) {
+            QString symbol(s[i++]);
+            while (i < s.size() && s[i].isLower())
+                symbol += s[i++];
+            part[symbol.toStdString()] = 1;
+        } else {
+            ADD_FAILURE() << "unexpected '" << QString(s[i]).toStdString() << "' in "
+                          << s.toStdString();
+            return counts;
+        }
+        const int n = subscriptAt(s, i);
+        for (const auto& [symbol, count] : part)
+            counts[symbol] += count * n;
+    }
+    return counts;
+}
+
+struct Side {
+    AtomCounts atoms;
+    std::vector<int> coefficients;
+};
+
+Side sideOf(const QString& text) {
+    Side side;
+    for (QString term : text.split(QLatin1Char('+'))) {
+        term = term.trimmed();
+        int i = 0;
+        while (i < term.size() && term[i].isDigit())
+            ++i;
+        const int coefficient = i == 0 ? 1 : term.left(i).toInt();
+        side.coefficients.push_back(coefficient);
+        for (const auto& [symbol, count] : atomsOf(term, i))
+            side.atoms[symbol] += coefficient * count;
+    }
+    return side;
+}
+
+// The pages mark each worked equation as <span title="反応式">…</span>.
+QStringList markedEquations(const QTextDocument& doc) {
+    const QString mark = QStringLiteral("反応式");
+    QStringList equations;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        bool inside = false;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const bool marked = it.fragment().charFormat().toolTip() == mark;
+            if (marked && !inside)
+                equations << QString();
+            inside = marked;
+            if (inside)
+                equations.last() += notation(it.fragment());
+        }
+    }
+    return equations;
+}
+
+struct EquationPage {
+    const char* name;
+    const char* resource;
+    int equations;
+};
+
+void PrintTo(const EquationPage& page, std::ostream* os) {
+    *os << page.name;
+}
+
+class EquationTest : public ::testing::TestWithParam<EquationPage> {};
+
+// Every worked equation balances, with the smallest whole coefficients.
+TEST_P(EquationTest, WorkedEquationsBalance) {
+    const auto doc = referenceDocument(QString::fromLatin1(GetParam().resource), 600);
+    const QStringList equations = markedEquations(*doc);
+    EXPECT_EQ(equations.size(), GetParam().equations);
+    for (const QString& equation : equations) {
+        SCOPED_TRACE(equation.toStdString());
+        const QStringList sides = equation.split(QStringLiteral("→"));
+        ASSERT_EQ(sides.size(), 2);
+        const Side left = sideOf(sides[0]);
+        const Side right = sideOf(sides[1]);
+        EXPECT_EQ(left.atoms, right.atoms);
+        int divisor = 0;
+        for (const Side* side : {&left, &right})
+            for (int c : side->coefficients)
+                divisor = std::gcd(divisor, c);
+        EXPECT_EQ(divisor, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, EquationTest,
+    ::testing::Values(EquationPage{"coefficientHowTo", ":/assets/reference/coefficient-howto.html",
+                                   2},
+                      EquationPage{"reactionHowTo", ":/assets/reference/reaction-howto.html", 1}));
+
 struct Ion {
     const char* name;
     const char* formula;
 };
 
 const Ion kCations[] = {
-    {"水素イオン", "H^{+}"},          {"リチウムイオン", "Li^{+}"},
-    {"ナトリウムイオン", "Na^{+}"},   {"カリウムイオン", "K^{+}"},
-    {"銀イオン", "Ag^{+}"},           {"アンモニウムイオン", "NH_{4}^{+}"},
-    {"マグネシウムイオン", "Mg^{2+}"}, {"カルシウムイオン", "Ca^{2+}"},
-    {"バリウムイオン", "Ba^{2+}"},    {"アルミニウムイオン", "Al^{3+}"},
-    {"銅（Ⅰ）イオン", "Cu^{+}"},      {"銅（Ⅱ）イオン", "Cu^{2+}"},
-    {"鉄（Ⅱ）イオン", "Fe^{2+}"},     {"鉄（Ⅲ）イオン", "Fe^{3+}"},
+    {"水素イオン", "H^{+}"},
+    {"リチウムイオン", "Li^{+}"},
+    {"ナトリウムイオン", "Na^{+}"},
+    {"カリウムイオン", "K^{+}"},
+    {"銀イオン", "Ag^{+}"},
+    {"アンモニウムイオン", "NH_{4}^{+}"},
+    {"マグネシウムイオン", "Mg^{2+}"},
+    {"カルシウムイオン", "Ca^{2+}"},
+    {"バリウムイオン", "Ba^{2+}"},
+    {"アルミニウムイオン", "Al^{3+}"},
+    {"銅（Ⅰ）イオン", "Cu^{+}"},
+    {"銅（Ⅱ）イオン", "Cu^{2+}"},
+    {"鉄（Ⅱ）イオン", "Fe^{2+}"},
+    {"鉄（Ⅲ）イオン", "Fe^{3+}"},
     {"亜鉛イオン", "Zn^{2+}"},
 };
 
 const Ion kAnions[] = {
-    {"水酸化物イオン", "OH^{−}"},        {"塩化物イオン", "Cl^{−}"},
-    {"臭化物イオン", "Br^{−}"},          {"ヨウ化物イオン", "I^{−}"},
-    {"フッ化物イオン", "F^{−}"},         {"硝酸イオン", "NO_{3}^{−}"},
-    {"酢酸イオン", "CH_{3}COO^{−}"},     {"硫化物イオン", "S^{2−}"},
-    {"硫酸イオン", "SO_{4}^{2−}"},       {"酸化物イオン", "O^{2−}"},
-    {"炭酸イオン", "CO_{3}^{2−}"},       {"リン酸イオン", "PO_{4}^{3−}"},
-    {"炭酸水素イオン", "HCO_{3}^{−}"},   {"硫酸水素イオン", "HSO_{4}^{−}"},
+    {"水酸化物イオン", "OH^{−}"},      {"塩化物イオン", "Cl^{−}"},
+    {"臭化物イオン", "Br^{−}"},        {"ヨウ化物イオン", "I^{−}"},
+    {"フッ化物イオン", "F^{−}"},       {"硝酸イオン", "NO_{3}^{−}"},
+    {"酢酸イオン", "CH_{3}COO^{−}"},   {"硫化物イオン", "S^{2−}"},
+    {"硫酸イオン", "SO_{4}^{2−}"},     {"酸化物イオン", "O^{2−}"},
+    {"炭酸イオン", "CO_{3}^{2−}"},     {"リン酸イオン", "PO_{4}^{3−}"},
+    {"炭酸水素イオン", "HCO_{3}^{−}"}, {"硫酸水素イオン", "HSO_{4}^{−}"},
     {"亜硫酸イオン", "SO_{3}^{2−}"},
 };
 
@@ -133,7 +277,9 @@ struct Column {
     bool pink; // else green
 };
 
-void PrintTo(const Column& column, std::ostream* os) { *os << column.name; }
+void PrintTo(const Column& column, std::ostream* os) {
+    *os << column.name;
+}
 
 class IonColumnTest : public ::testing::TestWithParam<Column> {};
 

@@ -61,8 +61,9 @@ bool ScreenGallery::render(ScreenId id, const QString& fileName) {
         return false;
     }
     if (!loadError_.isEmpty() || !window || window->screenId() != id) {
-        std::fprintf(stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
-                     qUtf8Printable(loadError_.isEmpty() ? QStringLiteral("not shown") : loadError_));
+        std::fprintf(
+            stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
+            qUtf8Printable(loadError_.isEmpty() ? QStringLiteral("not shown") : loadError_));
         return false;
     }
     settle();

@@ -43,8 +43,9 @@ int renderBothScales(int argc, char** argv, const QString& outDir) {
     QCoreApplication app(argc, argv);
     int status = 0;
     for (const char* scale : {"1", "2"}) {
-        const int rc = QProcess::execute(QCoreApplication::applicationFilePath(),
-                                         {outDir, QStringLiteral("--scale"), QString::fromLatin1(scale)});
+        const int rc =
+            QProcess::execute(QCoreApplication::applicationFilePath(),
+                              {outDir, QStringLiteral("--scale"), QString::fromLatin1(scale)});
         if (rc != 0)
             status = 1;
     }
