@@ -2,8 +2,9 @@
 
 #include "app/FormWindow.h"
 #include "util/DataError.h"
+#include "util/widgets/Art.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPixmap>
 
 #include <cstdio>
@@ -46,7 +47,19 @@ int ScreenGallery::renderAll() {
         navigator_.unload(shot.id);
         settle();
     }
+    if (writeIcon())
+        ++written;
     return written;
+}
+
+bool ScreenGallery::writeIcon() {
+    const QString path =
+        outDir_.filePath(QStringLiteral("icon") + suffix_ + QStringLiteral(".png"));
+    const QPixmap icon = programIcon().pixmap(QSize(64, 64), qApp->devicePixelRatio());
+    if (icon.save(path))
+        return true;
+    std::fprintf(stderr, "chemdrill-gallery: cannot write %s\n", qUtf8Printable(path));
+    return false;
 }
 
 bool ScreenGallery::render(ScreenId id, const QString& fileName) {
@@ -76,7 +89,7 @@ bool ScreenGallery::render(ScreenId id, const QString& fileName) {
 
 void ScreenGallery::settle() {
     for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        QGuiApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QGuiApplication::processEvents();
     }
 }

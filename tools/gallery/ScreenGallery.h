@@ -17,11 +17,12 @@ public:
     // suffix goes between a screen's file name and ".png", as "@2x".
     ScreenGallery(const QString& basePath, const QDir& outDir, const QString& suffix);
 
-    // The number of screens written.
+    // The number of pictures written: the screens and the program icon.
     int renderAll();
 
 private:
     bool render(ScreenId id, const QString& fileName);
+    bool writeIcon();
     static void settle();
 
     QDir outDir_;
