@@ -1,7 +1,9 @@
 #include "app/ReferenceArt.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -100,6 +102,31 @@ TEST_P(ReferencePageTest, PaintsTheWholeBoxWithWritingOnIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, ReferencePageTest, ::testing::ValuesIn(kPages));
+
+// A page longer than its box is drawn smaller, down to its last line.
+TEST(ReferencePictureTest, ShrinksAPageTooTallForItsBox) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tall.html"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 30; ++i)
+        file.write("<p>line</p>");
+    file.write("<p style='background-color:#ffff00'>last</p>");
+    file.close();
+
+    QImage image(200, 150, QImage::Format_RGB32);
+    {
+        QPainter p(&image);
+        referencePicture(path)(p, QRectF(0, 0, 200, 150));
+    }
+    int yellow = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            yellow += c.red() > 100 && c.green() > 100 && c.blue() < 60;
+        }
+    EXPECT_GT(yellow, 0);
+}
 
 // The explanation pictures write in white and yellow only.
 TEST(ExplanationPagesTest, WriteInWhiteAndYellow) {

@@ -23,7 +23,6 @@ int ScreenGallery::renderAll() {
         ScreenId id;
         const char* file;
     };
-    // The ion table is shown as the formula screen opens it, with a compound selected.
     const Shot shots[] = {
         {ScreenId::Formula, "formula"},
         {ScreenId::Coefficient, "coefficient"},
@@ -35,6 +34,7 @@ int ScreenGallery::renderAll() {
         {ScreenId::MoleHowTo, "mole-howto"},
         {ScreenId::ReactionHowTo, "reaction-howto"},
     };
+    // The ion table is shown as the formula screen opens it, with a compound selected.
     state_.ionTableSubstance = QStringLiteral("硫酸アルミニウム");
 
     // The menu stays loaded underneath, so closing a screen never ends the run.
