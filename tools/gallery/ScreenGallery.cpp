@@ -1,0 +1,95 @@
+#include "ScreenGallery.h"
+
+#include "app/FormWindow.h"
+#include "util/DataError.h"
+#include "util/widgets/Art.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+
+#include <cstdio>
+#include <exception>
+
+ScreenGallery::ScreenGallery(const QString& basePath, const QDir& outDir, const QString& suffix)
+    : outDir_(outDir), suffix_(suffix), navigator_(state_, clock_, random_) {
+    state_.basePath = basePath;
+    navigator_.setErrorReporter([this](const DataError& e) { loadError_ = e.message(); });
+    // Only the gallery decides when it is done.
+    navigator_.setQuitHandler([] {});
+}
+
+int ScreenGallery::renderAll() {
+    struct Shot {
+        ScreenId id;
+        const char* file;
+    };
+    const Shot shots[] = {
+        {ScreenId::Formula, "formula"},
+        {ScreenId::Coefficient, "coefficient"},
+        {ScreenId::Mole, "mole"},
+        {ScreenId::Reaction, "reaction"},
+        {ScreenId::IonTable, "ion-table"},
+        {ScreenId::FormulaHowTo, "formula-howto"},
+        {ScreenId::CoefficientHowTo, "coefficient-howto"},
+        {ScreenId::MoleHowTo, "mole-howto"},
+        {ScreenId::ReactionHowTo, "reaction-howto"},
+    };
+    // The ion table is shown as the formula screen opens it, with a compound selected.
+    state_.ionTableSubstance = QStringLiteral("硫酸アルミニウム");
+
+    // The menu stays loaded underneath, so closing a screen never ends the run.
+    int written = render(ScreenId::Menu, QStringLiteral("menu")) ? 1 : 0;
+    if (!navigator_.isLoaded(ScreenId::Menu))
+        return written;
+    for (const Shot& shot : shots) {
+        if (render(shot.id, QString::fromLatin1(shot.file)))
+            ++written;
+        navigator_.unload(shot.id);
+        settle();
+    }
+    if (writeIcon())
+        ++written;
+    return written;
+}
+
+bool ScreenGallery::writeIcon() {
+    const QString path =
+        outDir_.filePath(QStringLiteral("icon") + suffix_ + QStringLiteral(".png"));
+    const QPixmap icon = programIcon().pixmap(QSize(64, 64), qApp->devicePixelRatio());
+    if (icon.save(path))
+        return true;
+    std::fprintf(stderr, "chemdrill-gallery: cannot write %s\n", qUtf8Printable(path));
+    return false;
+}
+
+bool ScreenGallery::render(ScreenId id, const QString& fileName) {
+    const QString path = outDir_.filePath(fileName + suffix_ + QStringLiteral(".png"));
+    loadError_.clear();
+    FormWindow* window = nullptr;
+    try {
+        window = navigator_.show(id);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
+                     e.what());
+        return false;
+    }
+    if (!loadError_.isEmpty() || !window || window->screenId() != id) {
+        std::fprintf(
+            stderr, "chemdrill-gallery: %s skipped: %s\n", qUtf8Printable(fileName),
+            qUtf8Printable(loadError_.isEmpty() ? QStringLiteral("not shown") : loadError_));
+        return false;
+    }
+    settle();
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "chemdrill-gallery: cannot write %s\n", qUtf8Printable(path));
+        return false;
+    }
+    return true;
+}
+
+void ScreenGallery::settle() {
+    for (int i = 0; i < 3; ++i) {
+        QGuiApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QGuiApplication::processEvents();
+    }
+}
