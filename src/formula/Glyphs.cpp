@@ -3,36 +3,45 @@
 #include <array>
 #include <stdexcept>
 
+QString Glyph::spokenName() const {
+    return kind == GlyphKind::Subscript ? QStringLiteral("下付きの") + tooltip : tooltip;
+}
+
 const Glyph& glyph(int n) {
+    constexpr auto E = GlyphKind::Element;
     static const std::array<Glyph, glyphCount> glyphs{{
-        {"Al", "アルミニウム", false},
-        {"Ag", "銀", false},
-        {"Ba", "バリウム", false},
-        {"Br", "臭素", false},
-        {"C", "炭素", false},
-        {"Ca", "カルシウム", false},
-        {"Cl", "塩素", false},
-        {"Cu", "銅", false},
-        {"F", "フッ素", false},
-        {"Fe", "鉄", false},
-        {"H", "水素", false},
-        {"I", "ヨウ素", false},
-        {"K", "カリウム", false},
-        {"Li", "リチウム", false},
-        {"Mg", "マグネシウム", false},
-        {"N", "窒素", false},
-        {"Na", "ナトリウム", false},
-        {"O", "酸素", false},
-        {"P", "リン", false},
-        {"S", "硫黄", false},
-        {"Zn", "亜鉛", false},
-        {"(", "左カッコ", false},
-        {")", "右カッコ", false},
-        {"2", "2", true},
-        {"3", "3", true},
-        {"4", "4", true},
+        {"Al", "アルミニウム", E},
+        {"Ag", "銀", E},
+        {"Ba", "バリウム", E},
+        {"Br", "臭素", E},
+        {"C", "炭素", E},
+        {"Ca", "カルシウム", E},
+        {"Cl", "塩素", E},
+        {"Cu", "銅", E},
+        {"F", "フッ素", E},
+        {"Fe", "鉄", E},
+        {"H", "水素", E},
+        {"I", "ヨウ素", E},
+        {"K", "カリウム", E},
+        {"Li", "リチウム", E},
+        {"Mg", "マグネシウム", E},
+        {"N", "窒素", E},
+        {"Na", "ナトリウム", E},
+        {"O", "酸素", E},
+        {"P", "リン", E},
+        {"S", "硫黄", E},
+        {"Zn", "亜鉛", E},
+        {"(", "左カッコ", GlyphKind::Parenthesis},
+        {")", "右カッコ", GlyphKind::Parenthesis},
+        {"2", "2", GlyphKind::Subscript},
+        {"3", "3", GlyphKind::Subscript},
+        {"4", "4", GlyphKind::Subscript},
     }};
     if (n < 1 || n > glyphCount)
         throw std::out_of_range("glyph number out of range");
     return glyphs[static_cast<std::size_t>(n - 1)];
+}
+
+QString glyphCode(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }

@@ -20,7 +20,7 @@ void paintPaletteEntry(QPainter& p, const QRectF& r, int n, bool highlighted) {
     p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
     const Glyph& g = glyph(n);
     p.setPen(ink);
-    if (g.subscript) {
+    if (g.kind == GlyphKind::Subscript) {
         // A subscript sits small and low, as it stands in a formula.
         p.setFont(uiFont(kGothic, 12, true));
         p.drawText(r.adjusted(0, 0, 0, -4), Qt::AlignHCenter | Qt::AlignBottom, g.symbol);

@@ -6,6 +6,8 @@ DataError::DataError(QString file, int line, QString problem)
       file_(std::move(file)), line_(line), problem_(std::move(problem)) {}
 
 QString DataError::message() const {
+    if (file_.isEmpty())
+        return QStringLiteral("この練習を始められません。\n%1\nメニューに戻ります。").arg(problem_);
     QString where = QStringLiteral("ファイル「%1」").arg(file_);
     if (line_ > 0)
         where += QStringLiteral("の %1 行目").arg(line_);

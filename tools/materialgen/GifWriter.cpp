@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QHash>
 
+#include <algorithm>
 #include <gif_lib.h>
 #include <memory>
 #include <vector>
@@ -40,7 +41,7 @@ bool exactPalette(const QImage& rgb, std::vector<QRgb>& colours,
 
 } // namespace
 
-QString writeGif(const QImage& image, const QString& path) {
+QString writeGif(const QImage& image, const QString& path, std::optional<QRgb> transparent) {
     if (image.isNull())
         return QStringLiteral("empty picture");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -78,6 +79,18 @@ QString writeGif(const QImage& image, const QString& path) {
     EGifSetGifVersion(gif, true);
     if (EGifPutScreenDesc(gif, rgb.width(), rgb.height(), 8, 0, colorMap.get()) != GIF_OK)
         return closeWith(gifError("EGifPutScreenDesc", gif->Error));
+    if (transparent) {
+        const auto it = std::find(colours.begin(), colours.end(), *transparent | 0xFF000000u);
+        if (it != colours.end()) {
+            GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0,
+                                     static_cast<int>(it - colours.begin())};
+            GifByteType extension[4];
+            const std::size_t length = EGifGCBToExtension(&gcb, extension);
+            if (EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length),
+                                 extension) != GIF_OK)
+                return closeWith(gifError("EGifPutExtension", gif->Error));
+        }
+    }
     if (EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) != GIF_OK)
         return closeWith(gifError("EGifPutImageDesc", gif->Error));
     for (int y = 0; y < rgb.height(); ++y) {

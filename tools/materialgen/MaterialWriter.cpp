@@ -18,17 +18,29 @@ QString MaterialWriter::outputPath(const QString& relativePath) {
     return path;
 }
 
-void MaterialWriter::picture(const QString& relativePath, QSize size,
-                             const std::function<void(QPainter&)>& paint) {
+namespace {
+QImage drawPicture(QSize size, const std::function<void(QPainter&)>& paint) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        paint(p);
-    }
-    const QString error = writeGif(image, outputPath(relativePath));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    paint(p);
+    return image;
+}
+} // namespace
+
+void MaterialWriter::picture(const QString& relativePath, QSize size,
+                             const std::function<void(QPainter&)>& paint) {
+    const QString error = writeGif(drawPicture(size, paint), outputPath(relativePath));
+    if (!error.isEmpty())
+        fail(relativePath + QStringLiteral(": ") + error);
+}
+
+void MaterialWriter::keyedPicture(const QString& relativePath, QSize size,
+                                  const std::function<void(QPainter&)>& paint) {
+    const QString error =
+        writeGif(drawPicture(size, paint), outputPath(relativePath), qRgb(0, 0, 0));
     if (!error.isEmpty())
         fail(relativePath + QStringLiteral(": ") + error);
 }

@@ -19,6 +19,10 @@ public:
     // A picture of the given size drawn by `paint` at scale 1.
     void picture(const QString& relativePath, QSize size,
                  const std::function<void(QPainter&)>& paint);
+    // The same, drawn on black, with black marked transparent: for pictures
+    // that lie over coloured fills, such as glyphs over a marked answer row.
+    void keyedPicture(const QString& relativePath, QSize size,
+                      const std::function<void(QPainter&)>& paint);
     // A data file, encoded as CP932 with CR LF line ends.
     void dataFile(const QString& relativePath, const QString& text);
     // A source file of material/, read as UTF-8.

@@ -1,0 +1,101 @@
+#include "FormulaData.h"
+
+#include "FormulaGeometry.h"
+#include "util/DataError.h"
+#include "util/DataFile.h"
+
+#include <stdexcept>
+
+namespace {
+const QString elementsFile = QStringLiteral("\\化学式\\データ\\元素.dat");
+const QString cationsFile = QStringLiteral("\\化学式\\データ\\陽イオン.dat");
+const QString anionsFile = QStringLiteral("\\化学式\\データ\\陰イオン.dat");
+const QString exclusionsFile = QStringLiteral("\\化学式\\データ\\除外.dat");
+
+// A formula as glyph codes: two digits per glyph, each a glyph number.
+bool isGlyphCodeString(const QString& code) {
+    if (code.isEmpty() || code.size() % 2 != 0)
+        return false;
+    for (qsizetype i = 0; i < code.size(); i += 2) {
+        bool ok = false;
+        const int n = code.mid(i, 2).toInt(&ok);
+        if (!ok || !code[i].isDigit() || !code[i + 1].isDigit() || n < 1 || n > glyphCount)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+std::size_t FormulaData::index(int n, int count) {
+    if (n < 1 || n > count)
+        throw std::out_of_range("formula data index out of range");
+    return static_cast<std::size_t>(n - 1);
+}
+
+FormulaData FormulaData::load(const QString& basePath) {
+    FormulaData data;
+    data.readElements(basePath);
+    data.cations_ = readIons(basePath, cationsFile);
+    data.anions_ = readIons(basePath, anionsFile);
+    data.readExclusions(basePath);
+    return data;
+}
+
+bool FormulaData::excluded(int c, int a) const {
+    return excluded_.at(index(c, ionCount) + 1).at(index(a, ionCount) + 1);
+}
+
+void FormulaData::readElements(const QString& basePath) {
+    DataFile f(basePath, elementsFile);
+    for (int n = 1; n <= glyphCount; ++n) {
+        f.text(); // the symbol, for the reader of the file
+        const QString code = f.text();
+        // Deleting a glyph reads the code back as the glyph number, and the
+        // correct answers use "22" … "25" directly: nothing else will do.
+        if (code != glyphCode(n))
+            f.fail(QStringLiteral(
+                       "%1 番目の記号のコードは「%2」でなければなりません（「%3」があります）")
+                       .arg(n)
+                       .arg(glyphCode(n), code));
+        elementCode_[static_cast<std::size_t>(n - 1)] = code;
+        elementWidth_[static_cast<std::size_t>(n - 1)] = f.integer(1, formulaGeometry::cellsPerRow);
+    }
+}
+
+std::array<Ion, FormulaData::ionCount> FormulaData::readIons(const QString& basePath,
+                                                             const QString& file) {
+    std::array<Ion, ionCount> ions;
+    DataFile f(basePath, file);
+    for (Ion& ion : ions) {
+        ion.name = f.text();
+        if (ion.name.isEmpty())
+            f.fail(QStringLiteral("イオンの名前が空です"));
+        ion.charge = f.integer(1, 3);
+        ion.code = f.text();
+        if (!isGlyphCodeString(ion.code))
+            f.fail(QStringLiteral(
+                       "イオンの式「%1」は 01〜26 の 2 桁の記号コードを並べたものではありません")
+                       .arg(ion.code));
+    }
+    return ions;
+}
+
+void FormulaData::readExclusions(const QString& basePath) {
+    DataFile f(basePath, exclusionsFile);
+    // Groups of a cation and its anions, each ended by 0; a 0 in place of a
+    // cation ends the file.
+    for (int c = f.integer(0, ionCount); c != 0; c = f.integer(0, ionCount))
+        for (int a = f.integer(0, ionCount); a != 0; a = f.integer(0, ionCount))
+            excluded_[static_cast<std::size_t>(c)][static_cast<std::size_t>(a)] = true;
+
+    for (int c = 1; c <= ionCount; ++c)
+        for (int a = 1; a <= ionCount; ++a)
+            if (!excluded(c, a))
+                pairs_.push_back({c, a});
+    if (pairCount() <= recentPairWindow)
+        throw DataError(
+            exclusionsFile, 0,
+            QStringLiteral("出題できる組み合わせが %1 個しかありません（%2 個以上必要です）")
+                .arg(pairCount())
+                .arg(recentPairWindow + 1));
+}
