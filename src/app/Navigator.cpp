@@ -41,8 +41,9 @@ FormWindow* Navigator::show(ScreenId id) {
             // Not a fault of the data, but the learner still gets the menu
             // and a message instead of a half-built screen.
             delete window;
-            reportError_(DataError(QString(), 0,
-                                   QStringLiteral("予期しない誤りです（%1）").arg(QString::fromLocal8Bit(e.what()))));
+            reportError_(DataError(
+                QString(), 0,
+                QStringLiteral("予期しない誤りです（%1）").arg(QString::fromLocal8Bit(e.what()))));
             return id == ScreenId::Menu ? nullptr : show(ScreenId::Menu);
         }
         screens_[id] = window;

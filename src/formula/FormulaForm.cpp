@@ -100,6 +100,9 @@ void FormulaForm::buildRows() {
         const QString place = QStringLiteral("解答欄") + circledNumber(r);
         row.shape = new RectShape(this, groupName(QStringLiteral("Shape1"), r),
                                   geometry::rowRect(r), place + QStringLiteral("の枠"));
+        // The rectangle reaches the rule under its row; leaving that line
+        // unfilled keeps neighbouring green rows apart.
+        row.shape->setFillInset(QMargins(0, 0, 0, 1));
         row.name =
             new TextLabel(this, groupName(QStringLiteral("Label1"), r), geometry::nameLabel(r),
                           nameLook, place + QStringLiteral("の化合物"));

@@ -1,8 +1,12 @@
 #include "ScreenGallery.h"
 
 #include "app/FormWindow.h"
+#include "formula/FormulaForm.h"
 #include "util/DataError.h"
 #include "util/widgets/Art.h"
+#include "util/widgets/Controls.h"
+#include "util/widgets/ImageBox.h"
+#include "util/widgets/PictureButton.h"
 
 #include <QGuiApplication>
 #include <QPixmap>
@@ -80,11 +84,44 @@ bool ScreenGallery::render(ScreenId id, const QString& fileName) {
         return false;
     }
     settle();
+    stage(window);
     if (!window->grab().save(path)) {
         std::fprintf(stderr, "chemdrill-gallery: cannot write %s\n", qUtf8Printable(path));
         return false;
     }
     return true;
+}
+
+namespace {
+
+void click(FormWindow* window, const QString& name) {
+    if (auto* box = window->findChild<ImageBox*>(name))
+        box->click();
+    else if (auto* button = window->findChild<PictureButton*>(name))
+        button->click();
+}
+
+// The formula screen mid-set: two rows right, one wrong, one being written.
+void stageFormula(FormulaForm* form) {
+    auto enter = [form](int r, int glyphs) {
+        click(form, groupName(QStringLiteral("Image4"), r));
+        const QString code = form->practice().row(r).correctCode;
+        for (int i = 0; i < glyphs && 2 * i < code.size(); ++i)
+            click(form, groupName(QStringLiteral("Image2"), code.mid(2 * i, 2).toInt()));
+    };
+    enter(1, 99);
+    enter(2, 99);
+    enter(6, 1);
+    click(form, QStringLiteral("Command4"));
+    enter(7, 3);
+}
+
+} // namespace
+
+void ScreenGallery::stage(FormWindow* window) {
+    if (auto* formula = qobject_cast<FormulaForm*>(window))
+        stageFormula(formula);
+    settle();
 }
 
 void ScreenGallery::settle() {

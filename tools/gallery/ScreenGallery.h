@@ -23,6 +23,8 @@ public:
 private:
     bool render(ScreenId id, const QString& fileName);
     bool writeIcon();
+    // Brings a screen into a state worth showing (an exercise mid-way).
+    static void stage(FormWindow* window);
     static void settle();
 
     QDir outDir_;

@@ -37,10 +37,33 @@ void MaterialWriter::picture(const QString& relativePath, QSize size,
         fail(relativePath + QStringLiteral(": ") + error);
 }
 
+namespace {
+// GIF transparency is on or off per pixel, so a half-covered edge pixel would
+// keep its blend with black and show as a dark fringe over a coloured
+// background. Every pixel becomes either the ink (the brightest colour drawn)
+// or the transparent black.
+QImage twoTone(QImage image) {
+    QRgb ink = qRgb(0, 0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(line[x]) > qGray(ink))
+                ink = line[x];
+    }
+    const int threshold = qGray(ink) / 2;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qGray(line[x]) > threshold ? ink : qRgb(0, 0, 0);
+    }
+    return image;
+}
+} // namespace
+
 void MaterialWriter::keyedPicture(const QString& relativePath, QSize size,
                                   const std::function<void(QPainter&)>& paint) {
     const QString error =
-        writeGif(drawPicture(size, paint), outputPath(relativePath), qRgb(0, 0, 0));
+        writeGif(twoTone(drawPicture(size, paint)), outputPath(relativePath), qRgb(0, 0, 0));
     if (!error.isEmpty())
         fail(relativePath + QStringLiteral(": ") + error);
 }

@@ -19,8 +19,9 @@ public:
     // A picture of the given size drawn by `paint` at scale 1.
     void picture(const QString& relativePath, QSize size,
                  const std::function<void(QPainter&)>& paint);
-    // The same, drawn on black, with black marked transparent: for pictures
-    // that lie over coloured fills, such as glyphs over a marked answer row.
+    // The same, drawn on black, reduced to its ink and a transparent black
+    // (no half-transparent edges): for pictures that lie over coloured fills,
+    // such as glyphs over a marked answer row.
     void keyedPicture(const QString& relativePath, QSize size,
                       const std::function<void(QPainter&)>& paint);
     // A data file, encoded as CP932 with CR LF line ends.

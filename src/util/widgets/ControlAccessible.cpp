@@ -8,10 +8,13 @@ namespace {
 
 class ImageBoxAccessible : public QAccessibleWidget {
 public:
-    explicit ImageBoxAccessible(ImageBox* box)
-        : QAccessibleWidget(box, box->isClickable() ? QAccessible::Button : QAccessible::Graphic) {
-        if (box->isClickable())
-            addControllingSignal(QStringLiteral("clicked()"));
+    explicit ImageBoxAccessible(ImageBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+
+    // Asked each time: a box may become clickable after its interface exists.
+    QAccessible::Role role() const override {
+        return box()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
     }
 
     QStringList actionNames() const override {

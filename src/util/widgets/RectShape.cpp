@@ -27,10 +27,15 @@ void RectShape::setBorder(const QColor& c, int width) {
     update();
 }
 
+void RectShape::setFillInset(const QMargins& inset) {
+    inset_ = inset;
+    update();
+}
+
 void RectShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (filled_)
-        p.fillRect(rect(), fill_);
+        p.fillRect(rect().marginsRemoved(inset_), fill_);
     if (borderWidth_ > 0) {
         const qreal half = borderWidth_ / 2.0;
         p.setPen(QPen(border_, borderWidth_));

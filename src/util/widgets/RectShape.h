@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QWidget>
 
 // A rectangle of a screen: no fill (transparent) or a solid fill colour, and
@@ -14,6 +15,9 @@ public:
     // true: solid fill; false: transparent (the colour is kept).
     void setFilled(bool filled);
     void setBorder(const QColor& c, int width);
+    // Pixels at the edges that the fill leaves bare, for a rectangle that
+    // touches a drawn rule.
+    void setFillInset(const QMargins& inset);
 
     const QColor& fillColor() const { return fill_; }
     bool isFilled() const { return filled_; }
@@ -26,4 +30,5 @@ private:
     bool filled_ = false;
     QColor border_ = Qt::transparent;
     int borderWidth_ = 0;
+    QMargins inset_;
 };
