@@ -1,11 +1,7 @@
 #include "Bench.h"
 #include "app/FormWindow.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
-#include "util/Clock.h"
+#include "app/ProgramSession.h"
 #include "util/DataError.h"
-#include "util/MaterialPath.h"
-#include "util/RandomSource.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,11 +19,8 @@ void measureScreenSwitches(int runs) {
                               {"係数", ScreenId::Coefficient},
                               {"モル", ScreenId::Mole},
                               {"反応量", ScreenId::Reaction}};
-    ProgramState state;
-    state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
-    SystemClock clock;
-    MixingRandom random;
-    Navigator navigator(state, clock, random);
+    ProgramSession session;
+    Navigator& navigator = session.navigator;
     navigator.setQuitHandler([] {});
     bool failed = false;
     navigator.setErrorReporter([&failed](const DataError& e) {

@@ -2,11 +2,7 @@
 #include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
 #include "app/FormWindow.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
-#include "util/Clock.h"
-#include "util/MaterialPath.h"
-#include "util/RandomSource.h"
+#include "app/ProgramSession.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,11 +68,8 @@ int runStartupChild(int& argc, char** argv, const QString& kind) {
     }
     linkPrerenderedPictures();
     prepareApplication();
-    ProgramState state;
-    state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
-    SystemClock clock;
-    MixingRandom random;
-    Navigator navigator(state, clock, random);
+    ProgramSession session;
+    Navigator& navigator = session.navigator;
     navigator.setQuitHandler([] {});
     // The probe watches the menu from before it is shown.
     navigator.setFactory([](Navigator& nav, ScreenId id) {

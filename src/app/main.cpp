@@ -1,10 +1,6 @@
 #include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
-#include "util/Clock.h"
-#include "util/MaterialPath.h"
-#include "util/RandomSource.h"
+#include "app/ProgramSession.h"
 
 #include <QApplication>
 
@@ -13,11 +9,7 @@ int main(int argc, char** argv) {
     linkPrerenderedPictures();
     prepareApplication();
 
-    ProgramState state;
-    state.basePath = basePathFrom(QCoreApplication::applicationDirPath());
-    SystemClock clock;
-    MixingRandom random;
-    Navigator navigator(state, clock, random);
-    navigator.show(ScreenId::Menu);
+    ProgramSession session;
+    session.navigator.show(ScreenId::Menu);
     return app.exec();
 }
