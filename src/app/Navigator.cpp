@@ -35,16 +35,14 @@ FormWindow* Navigator::show(ScreenId id) {
             window->load();
         } catch (const DataError& e) {
             delete window;
-            reportError_(e);
-            return id == ScreenId::Menu ? nullptr : show(ScreenId::Menu);
+            return backToMenuAfter(id, e);
         } catch (const std::exception& e) {
             // Not a fault of the data, but the learner still gets the menu
             // and a message instead of a half-built screen.
             delete window;
-            reportError_(DataError(
-                QString(), 0,
-                QStringLiteral("予期しない誤りです（%1）").arg(QString::fromLocal8Bit(e.what()))));
-            return id == ScreenId::Menu ? nullptr : show(ScreenId::Menu);
+            return backToMenuAfter(id, DataError(QString(), 0,
+                                                 QStringLiteral("予期しない誤りです（%1）")
+                                                     .arg(QString::fromLocal8Bit(e.what()))));
         }
         screens_[id] = window;
     }
@@ -52,6 +50,14 @@ FormWindow* Navigator::show(ScreenId id) {
     window->raise();
     window->activateWindow();
     return window;
+}
+
+FormWindow* Navigator::backToMenuAfter(ScreenId failed, const DataError& error) {
+    // The menu comes back before the message: the message box runs its own
+    // event loop, and with no screen loaded the program would end in it.
+    FormWindow* menu = failed == ScreenId::Menu ? nullptr : show(ScreenId::Menu);
+    reportError_(error);
+    return menu;
 }
 
 void Navigator::unload(ScreenId id) {

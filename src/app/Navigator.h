@@ -49,6 +49,7 @@ public:
 
 private:
     void endIfNothingLoaded();
+    FormWindow* backToMenuAfter(ScreenId failed, const DataError& error);
 
     ProgramState& state_;
     const Clock& clock_;

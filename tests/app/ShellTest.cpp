@@ -202,12 +202,21 @@ TEST_F(ShellTest, DataErrorReportsTheFileAndReturnsToTheMenu) {
             return new BrokenForm(nav);
         return createScreen(nav, id);
     });
+    // Like a message box, the reporter runs an event loop of its own; the
+    // menu must already be back by then, or the program would end.
+    bool menuDuringMessage = false;
+    navigator.setErrorReporter([&](const DataError& e) {
+        errors << e.message();
+        settle();
+        menuDuringMessage = navigator.isLoaded(ScreenId::Menu);
+    });
     navigator.show(ScreenId::Menu);
     click(ScreenId::Menu, QStringLiteral("Command2"));
     ASSERT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.first().contains(QStringLiteral("\\係数\\問題.dat")));
     EXPECT_TRUE(errors.first().contains(QStringLiteral("3 行目")));
     EXPECT_EQ(loadedScreens(), std::vector<ScreenId>{ScreenId::Menu});
+    EXPECT_TRUE(menuDuringMessage);
     EXPECT_FALSE(ended);
 }
 
