@@ -11,15 +11,7 @@ TEST(PrerenderedArtTest, PicturesMatchTheLiveDrawing) {
         for (int scale : {1, 2}) {
             const QImage ready = prerenderedImage(picture.key, scale);
             ASSERT_FALSE(ready.isNull()) << picture.key.toStdString() << " @" << scale;
-            QImage live(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
-            live.setDevicePixelRatio(scale);
-            live.fill(Qt::transparent);
-            {
-                QPainter p(&live);
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setRenderHint(QPainter::TextAntialiasing);
-                picture.art(p, QRectF(QPointF(0, 0), picture.size));
-            }
+            const QImage live = drawAtScale(picture, scale);
             EXPECT_EQ(ready.size(), live.size()) << picture.key.toStdString();
             EXPECT_TRUE(ready == live) << picture.key.toStdString() << " @" << scale;
         }

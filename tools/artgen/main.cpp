@@ -8,24 +8,10 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 
 #include <cstdio>
 
 namespace {
-
-QImage drawn(const PrerenderedPicture& picture, int scale) {
-    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        picture.art(p, QRectF(QPointF(0, 0), picture.size));
-    }
-    return image;
-}
 
 QByteArray cArray(const QByteArray& bytes) {
     QByteArray out;
@@ -50,7 +36,7 @@ int main(int argc, char** argv) {
     int n = 0;
     for (const PrerenderedPicture& picture : firstScreenPictures()) {
         for (int scale : {1, 2}) {
-            const QImage image = drawn(picture, scale);
+            const QImage image = drawAtScale(picture, scale);
             const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
                                    image.sizeInBytes());
             if (bytes.isEmpty()) {

@@ -20,6 +20,17 @@ QImage prerenderedImage(const QString& key, int scale) {
     image.setDevicePixelRatio(scale);
     return image;
 }
+QImage drawAtScale(const PrerenderedPicture& picture, int scale) {
+    QImage image(picture.size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    picture.art(p, QRectF(QPointF(0, 0), picture.size));
+    return image;
+}
+
 Art prerendered(const QString& key, Art live) {
     return [key, live = std::move(live)](QPainter& p, const QRectF& r) {
         const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;

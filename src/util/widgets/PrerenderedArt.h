@@ -25,6 +25,9 @@ void installPrerenderedPictures(PrerenderedLookup lookup);
 // The picture at the given scale; null when not prerendered.
 QImage prerenderedImage(const QString& key, int scale);
 
+// Draws a picture live at a scale, on transparency, as it is prerendered.
+QImage drawAtScale(const PrerenderedPicture& picture, int scale);
+
 // Draws the prerendered picture when one fits the painter's scale and the
 // rectangle, else draws live.
 Art prerendered(const QString& key, Art live);
