@@ -1,8 +1,17 @@
 #include "CoefficientForm.h"
 
-#include "app/Navigator.h"
 #include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
 #include "util/widgets/PictureButton.h"
+
+namespace coefficient {
+
+using practice::coefficientLayout;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using widgets::PictureButton;
 
 CoefficientForm::CoefficientForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Coefficient, QStringLiteral("係数"),
@@ -18,3 +27,5 @@ CoefficientForm::CoefficientForm(Navigator& navigator)
 void CoefficientForm::openReference() {
     this->navigator().show(ScreenId::CoefficientHowTo);
 }
+
+} // namespace coefficient

@@ -1,19 +1,25 @@
 #pragma once
 
-#include "app/FormWindow.h"
+#include "shell/FormWindow.h"
 
+namespace practice {
 class PracticeChrome;
+}
+
+namespace coefficient {
 
 // 係数: the practice screen "反応式の係数".
-class CoefficientForm : public FormWindow {
+class CoefficientForm : public shell::FormWindow {
     Q_OBJECT
 public:
-    explicit CoefficientForm(Navigator& navigator);
+    explicit CoefficientForm(shell::Navigator& navigator);
 
-    PracticeChrome& chrome() { return *chrome_; }
+    practice::PracticeChrome& chrome() { return *chrome_; }
 
 private:
     void openReference();
 
-    PracticeChrome* chrome_;
+    practice::PracticeChrome* chrome_;
 };
+
+} // namespace coefficient

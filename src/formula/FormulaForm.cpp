@@ -4,9 +4,9 @@
 #include "FormulaGeometry.h"
 #include "Glyphs.h"
 #include "PaletteArt.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
 #include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Fonts.h"
 #include "util/MaterialPath.h"
 #include "util/widgets/Controls.h"
@@ -14,6 +14,23 @@
 #include "util/widgets/PictureButton.h"
 #include "util/widgets/RectShape.h"
 #include "util/widgets/TextLabel.h"
+
+namespace formula {
+
+using practice::formulaLayout;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ProgramState;
+using shell::ScreenId;
+using util::kPMincho;
+using util::materialPath;
+using util::uiFont;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::RectShape;
+using widgets::TextLabel;
 
 namespace geometry = formulaGeometry;
 
@@ -227,3 +244,5 @@ QString FormulaForm::glyphPicture(int n) {
     return materialPath(navigator().state().basePath,
                         QStringLiteral("\\化学式\\元素\\gen(%1).gif").arg(n));
 }
+
+} // namespace formula

@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace formula {
+
+using util::Clock;
+using util::RandomSource;
+using util::RecentMemory;
+
 namespace {
 const QString chooseRowFirst = QStringLiteral("解答欄を選択した後、元素記号をクリックして下さい");
 const QString chooseRowBeforeDeleting = QStringLiteral("解答欄を選択した後、実行して下さい");
@@ -147,3 +153,5 @@ std::vector<PlacedGlyph> FormulaPractice::placedGlyphs(int r) const {
     }
     return placed;
 }
+
+} // namespace formula

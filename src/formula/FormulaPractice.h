@@ -7,9 +7,17 @@
 #include <array>
 #include <vector>
 
+namespace util {
 class Clock;
+}
+namespace util {
 class RandomSource;
+}
+namespace util {
 class RecentMemory;
+}
+
+namespace formula {
 
 // The fill of a row's rectangle behind its formula.
 enum class RowMark { Black, Selected, Correct, Wrong };
@@ -50,8 +58,8 @@ public:
     static constexpr int cellCount = 11;
 
     // recent: the program-wide memory of asked pairs, which outlives this object.
-    FormulaPractice(FormulaData data, RecentMemory& recent, const Clock& clock,
-                    RandomSource& random);
+    FormulaPractice(FormulaData data, util::RecentMemory& recent, const util::Clock& clock,
+                    util::RandomSource& random);
 
     // Empties the rows and draws ten new compounds; the load step and 次.
     FormulaOutcome startSet();
@@ -86,9 +94,9 @@ private:
     FormulaRow& selected() { return rows_[static_cast<std::size_t>(selectedRow_)]; }
 
     FormulaData data_;
-    RecentMemory& recent_;
-    const Clock& clock_;
-    RandomSource& random_;
+    util::RecentMemory& recent_;
+    const util::Clock& clock_;
+    util::RandomSource& random_;
 
     std::array<FormulaRow, rowCount + 1> rows_; // rows 1..10; row 0 stays empty
     std::array<IonPair, rowCount + 1> pairs_{};
@@ -96,3 +104,5 @@ private:
     int shadedRow_ = 0;   // row last shaded as selected, 0 for none
     bool complete_ = false;
 };
+
+} // namespace formula

@@ -1,13 +1,19 @@
 #include "PairDraw.h"
 
 #include "FormulaData.h"
-#include "practice/RecentMemory.h"
 #include "util/Clock.h"
 #include "util/RandomSource.h"
+#include "util/RecentMemory.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+
+namespace formula {
+
+using util::Clock;
+using util::RandomSource;
+using util::RecentMemory;
 
 namespace {
 // Far beyond what a working generator needs (with 102 pairs and a full memory
@@ -35,3 +41,5 @@ int drawPair(int pairCount, RecentMemory& recent, const Clock& clock, RandomSour
     }
     throw std::logic_error("drawPair: every pair is blocked");
 }
+
+} // namespace formula

@@ -1,9 +1,19 @@
 #include "MoleForm.h"
 
-#include "CalculatorPanel.h"
-#include "app/Navigator.h"
+#include "calculator/CalculatorPanel.h"
 #include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
 #include "util/widgets/PictureButton.h"
+
+namespace mole {
+
+using calculator::CalculatorPanel;
+using practice::moleLayout;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using widgets::PictureButton;
 
 MoleForm::MoleForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Mole, QStringLiteral("モル"), QStringLiteral("モル量の計算"),
@@ -29,3 +39,5 @@ void MoleForm::resetCalculator() {
     calculator_.resetCalculator();
     calculatorPanel_->refresh();
 }
+
+} // namespace mole

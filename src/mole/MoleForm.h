@@ -1,27 +1,35 @@
 #pragma once
 
-#include "Calculator.h"
-#include "app/FormWindow.h"
+#include "calculator/Calculator.h"
+#include "shell/FormWindow.h"
 
+namespace calculator {
 class CalculatorPanel;
+}
+namespace practice {
 class PracticeChrome;
+}
+
+namespace mole {
 
 // モル: the practice screen "モル量の計算".
-class MoleForm : public FormWindow {
+class MoleForm : public shell::FormWindow {
     Q_OBJECT
 public:
-    explicit MoleForm(Navigator& navigator);
+    explicit MoleForm(shell::Navigator& navigator);
 
     void load() override;
 
-    PracticeChrome& chrome() { return *chrome_; }
-    const Calculator& calculator() const { return calculator_; }
+    practice::PracticeChrome& chrome() { return *chrome_; }
+    const calculator::Calculator& calculator() const { return calculator_; }
 
 private:
     void openReference();
     void resetCalculator();
 
-    Calculator calculator_;
-    PracticeChrome* chrome_;
-    CalculatorPanel* calculatorPanel_;
+    calculator::Calculator calculator_;
+    practice::PracticeChrome* chrome_;
+    calculator::CalculatorPanel* calculatorPanel_;
 };
+
+} // namespace mole

@@ -1,7 +1,7 @@
 #include "PracticeChrome.h"
 
-#include "app/FormWindow.h"
-#include "app/Navigator.h"
+#include "shell/FormWindow.h"
+#include "shell/Navigator.h"
 #include "util/Clock.h"
 #include "util/Fonts.h"
 #include "util/widgets/ImageBox.h"
@@ -9,6 +9,19 @@
 #include "util/widgets/TextLabel.h"
 
 #include <QTimer>
+
+namespace practice {
+
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::kPMincho;
+using util::uiFont;
+using widgets::ImageBox;
+using widgets::paintJudgementLegend;
+using widgets::paintScorePanel;
+using widgets::PictureButton;
+using widgets::TextLabel;
 
 namespace {
 constexpr int tickMs = 100;
@@ -150,3 +163,5 @@ void PracticeChrome::backToMenu() {
     navigator_.unload(layout_.screen);
     navigator_.show(ScreenId::Menu);
 }
+
+} // namespace practice

@@ -10,12 +10,24 @@
 
 #include <functional>
 
+namespace shell {
 class FormWindow;
+}
+namespace widgets {
 class ImageBox;
+}
+namespace shell {
 class Navigator;
+}
+namespace widgets {
 class PictureButton;
+}
 class QTimer;
+namespace widgets {
 class TextLabel;
+}
+
+namespace practice {
 
 // The elements every practice screen shares, built once here: the message
 // banner, the judge button with its 正/誤 legend, the score panel, the
@@ -25,7 +37,8 @@ class TextLabel;
 class PracticeChrome : public QObject {
     Q_OBJECT
 public:
-    PracticeChrome(FormWindow& window, Navigator& navigator, const PracticeLayout& layout);
+    PracticeChrome(shell::FormWindow& window, shell::Navigator& navigator,
+                   const PracticeLayout& layout);
 
     void showBanner(const QString& text);
     void showMark();
@@ -36,8 +49,8 @@ public:
 
     // Hover highlight over palette entries 1..n; highlightPath(k) is the
     // picture file of entry k.
-    void attachPalette(const QVector<ImageBox*>& entries, std::function<QString(int)> highlightPath,
-                       int highlighted, int hovered);
+    void attachPalette(const QVector<widgets::ImageBox*>& entries,
+                       std::function<QString(int)> highlightPath, int highlighted, int hovered);
     // A new set starts the highlight afresh (the pictures stay as they are).
     void resetHover(int highlighted, int hovered) { hover_.reset(highlighted, hovered); }
     const HoverHighlight& hover() const { return hover_; }
@@ -45,8 +58,8 @@ public:
     // Banner and legend above everything else the screen has built.
     void raiseOverlays();
 
-    PictureButton* judgeButton() const { return judge_; }
-    PictureButton* nextButton() const { return next_; }
+    widgets::PictureButton* judgeButton() const { return judge_; }
+    widgets::PictureButton* nextButton() const { return next_; }
 
 public slots:
     // Timer ticks, every 100 ms while the banner or legend is up.
@@ -62,25 +75,27 @@ private:
     void quit();
     void backToMenu();
 
-    FormWindow& window_;
-    Navigator& navigator_;
+    shell::FormWindow& window_;
+    shell::Navigator& navigator_;
     const PracticeLayout& layout_;
 
-    TextLabel* bannerBox_;
-    TextLabel* bannerText_;
+    widgets::TextLabel* bannerBox_;
+    widgets::TextLabel* bannerText_;
     QTimer* bannerTimer_;
-    PictureButton* judge_;
-    ImageBox* legend_;
+    widgets::PictureButton* judge_;
+    widgets::ImageBox* legend_;
     QTimer* markTimer_;
-    ImageBox* scorePanel_;
-    TextLabel* scoreLabel_;
-    PictureButton* next_;
+    widgets::ImageBox* scorePanel_;
+    widgets::TextLabel* scoreLabel_;
+    widgets::PictureButton* next_;
 
     TimedNotice banner_;
     TimedNotice mark_;
     Score score_;
     bool complete_ = false;
     HoverHighlight hover_;
-    QVector<ImageBox*> palette_;
+    QVector<widgets::ImageBox*> palette_;
     std::function<QString(int)> highlightPath_;
 };
+
+} // namespace practice

@@ -1,14 +1,16 @@
 #pragma once
 
-#include "app/ScreenId.h"
+#include "shell/ScreenId.h"
 
 #include <QPoint>
 #include <QString>
 
+namespace practice {
+
 // Where one practice screen puts the shared elements, and under which control
 // names; the sizes are the same on every screen.
 struct PracticeLayout {
-    ScreenId screen;
+    shell::ScreenId screen;
     QString bannerBox;
     QPoint bannerBoxAt;
     QString bannerText;
@@ -33,3 +35,5 @@ const PracticeLayout& formulaLayout();
 const PracticeLayout& coefficientLayout();
 const PracticeLayout& moleLayout();
 const PracticeLayout& reactionLayout();
+
+} // namespace practice

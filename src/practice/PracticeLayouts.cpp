@@ -1,5 +1,9 @@
 #include "PracticeLayout.h"
 
+namespace practice {
+
+using shell::ScreenId;
+
 // One row of the table per screen; names and places differ, behaviour does not.
 const PracticeLayout& formulaLayout() {
     static const PracticeLayout l{
@@ -47,3 +51,5 @@ const PracticeLayout& reactionLayout() {
         {650, 445},         "Command1", {628, 11}, "Command2", {628, 57}};
     return l;
 }
+
+} // namespace practice

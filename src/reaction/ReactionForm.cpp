@@ -1,9 +1,19 @@
 #include "ReactionForm.h"
 
-#include "app/Navigator.h"
-#include "mole/CalculatorPanel.h"
+#include "calculator/CalculatorPanel.h"
 #include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
 #include "util/widgets/PictureButton.h"
+
+namespace reaction {
+
+using calculator::CalculatorPanel;
+using practice::PracticeChrome;
+using practice::reactionLayout;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using widgets::PictureButton;
 
 ReactionForm::ReactionForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Reaction, QStringLiteral("反応量"),
@@ -29,3 +39,5 @@ void ReactionForm::resetCalculator() {
     calculator_.resetCalculator();
     calculatorPanel_->refresh();
 }
+
+} // namespace reaction

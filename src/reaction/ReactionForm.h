@@ -1,27 +1,35 @@
 #pragma once
 
-#include "app/FormWindow.h"
-#include "mole/Calculator.h"
+#include "calculator/Calculator.h"
+#include "shell/FormWindow.h"
 
+namespace calculator {
 class CalculatorPanel;
+}
+namespace practice {
 class PracticeChrome;
+}
+
+namespace reaction {
 
 // 反応量: the practice screen "化学反応の量".
-class ReactionForm : public FormWindow {
+class ReactionForm : public shell::FormWindow {
     Q_OBJECT
 public:
-    explicit ReactionForm(Navigator& navigator);
+    explicit ReactionForm(shell::Navigator& navigator);
 
     void load() override;
 
-    PracticeChrome& chrome() { return *chrome_; }
-    const Calculator& calculator() const { return calculator_; }
+    practice::PracticeChrome& chrome() { return *chrome_; }
+    const calculator::Calculator& calculator() const { return calculator_; }
 
 private:
     void openReference();
     void resetCalculator();
 
-    Calculator calculator_;
-    PracticeChrome* chrome_;
-    CalculatorPanel* calculatorPanel_;
+    calculator::Calculator calculator_;
+    practice::PracticeChrome* chrome_;
+    calculator::CalculatorPanel* calculatorPanel_;
 };
+
+} // namespace reaction

@@ -1,5 +1,7 @@
 #include "DataError.h"
 
+namespace util {
+
 DataError::DataError(QString file, int line, QString problem)
     : std::runtime_error(
           QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(problem).toStdString()),
@@ -15,3 +17,5 @@ QString DataError::message() const {
                           "%2\nメニューに戻ります。")
         .arg(where, problem_);
 }
+
+} // namespace util

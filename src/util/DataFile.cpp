@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+namespace util {
+
 namespace {
 
 bool isBlank(QChar c) {
@@ -186,3 +188,5 @@ QString DataFile::line() {
     afterComma_ = false;
     return value;
 }
+
+} // namespace util

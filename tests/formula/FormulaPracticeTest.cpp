@@ -9,6 +9,16 @@
 #include <utility>
 #include <vector>
 
+using formula::FormulaOutcome;
+using formula::FormulaPractice;
+using formula::FormulaRow;
+using formula::glyph;
+using formula::IonPair;
+using formula::PlacedGlyph;
+using formula::RowMark;
+using util::ManualClock;
+using util::RecentMemory;
+
 namespace {
 
 using namespace formulaTest;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "formula/FormulaData.h"
-#include "practice/RecentMemory.h"
 #include "util/RandomSource.h"
+#include "util/RecentMemory.h"
 
 #include <QString>
 #include <QStringList>
@@ -50,13 +50,13 @@ inline QString materialDir() {
     return QStringLiteral(CHEMDRILL_BUILD_DIR);
 }
 
-inline const FormulaData& material() {
-    static const FormulaData data = FormulaData::load(materialDir());
+inline const formula::FormulaData& material() {
+    static const formula::FormulaData data = formula::FormulaData::load(materialDir());
     return data;
 }
 
 // The askable pair number of cation c with anion a.
-inline int pairNumber(const FormulaData& data, int c, int a) {
+inline int pairNumber(const formula::FormulaData& data, int c, int a) {
     for (int n = 1; n <= data.pairCount(); ++n)
         if (data.pair(n).cation == c && data.pair(n).anion == a)
             return n;
@@ -70,7 +70,7 @@ inline double valueFor(int n, int count) {
 
 // A random source that plays back the values it is given, then repeats the
 // last; it counts re-seeds and remembers the time of each.
-class ScriptedRandom : public RandomSource {
+class ScriptedRandom : public util::RandomSource {
 public:
     void script(std::vector<double> values) { values_.assign(values.begin(), values.end()); }
     void reseed(double timeOfDay) override { seeds.push_back(timeOfDay); }

@@ -14,6 +14,16 @@
 #include <set>
 #include <vector>
 
+using formula::FormulaData;
+using formula::FormulaPractice;
+using formula::IonPair;
+using util::Clock;
+using util::ManualClock;
+using util::materialPath;
+using util::MixingRandom;
+using util::RandomSource;
+using util::RecentMemory;
+
 namespace {
 
 using namespace formulaTest;

@@ -12,6 +12,18 @@
 
 #include <functional>
 
+using app::createScreen;
+using practice::formulaLayout;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::materialPath;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::TextLabel;
+
 namespace {
 
 // A practice screen with only the shared elements and a three-entry palette,

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+namespace widgets {
+
 // An image box: shows a picture at its own size from its top-left corner, or
 // nothing. The picture is either one of the screen's own (drawn by code) or a
 // GIF of the question material loaded while the program runs. Reports clicks
@@ -45,3 +47,5 @@ private:
     bool clickable_ = false;
     bool pressed_ = false;
 };
+
+} // namespace widgets

@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 
+namespace widgets {
+
 // A button whose whole face is a picture carrying its Japanese label. The
 // label is also the button's accessible name, so a screen reader says
 // "解答判定" where a sighted learner sees it. Worked by the mouse only.
@@ -27,3 +29,5 @@ private:
     qreal pointSize_;
     Art faceArt_;
 };
+
+} // namespace widgets

@@ -3,6 +3,8 @@
 #include <QMargins>
 #include <QWidget>
 
+namespace widgets {
+
 // A rectangle of a screen: no fill (transparent) or a solid fill colour, and
 // an optional border. Mouse events pass through it to what lies beneath.
 class RectShape : public QWidget {
@@ -32,3 +34,5 @@ private:
     int borderWidth_ = 0;
     QMargins inset_;
 };
+
+} // namespace widgets

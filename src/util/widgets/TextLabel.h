@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace widgets {
+
 // A label of a screen: caption, font, colours, alignment, and a transparent or
 // opaque background. Transparent labels lie on pictures and must not paint
 // over them, so colours go through the palette, never a stylesheet.
@@ -33,3 +35,5 @@ protected:
 private:
     QString role_;
 };
+
+} // namespace widgets

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "practice/RecentMemory.h"
+#include "util/RecentMemory.h"
 
 #include <QString>
+
+namespace shell {
 
 // The program-wide variables (module 変数宣言): they live from start to end
 // of the run and are untouched when screens load and unload.
@@ -14,10 +16,12 @@ struct ProgramState {
     QString ionTableSubstance;
 
     // Recent-question memories, one or two per practice screen.
-    RecentMemory formulaPairs{300, 150};
-    RecentMemory problems{100, 50};
-    RecentMemory moleQuestions{100, 50};
-    RecentMemory substances{30, 15};
-    RecentMemory reactionQuestions{100, 50};
-    RecentMemory reactions{30, 15};
+    util::RecentMemory formulaPairs{300, 150};
+    util::RecentMemory problems{100, 50};
+    util::RecentMemory moleQuestions{100, 50};
+    util::RecentMemory substances{30, 15};
+    util::RecentMemory reactionQuestions{100, 50};
+    util::RecentMemory reactions{30, 15};
 };
+
+} // namespace shell

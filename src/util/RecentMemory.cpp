@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+namespace util {
+
 RecentMemory::RecentMemory(int flagCount, int listCapacity)
     : flags_(static_cast<std::size_t>(flagCount) + 1, 0),
       list_(static_cast<std::size_t>(listCapacity) + 1, 0) {}
@@ -19,3 +21,5 @@ void RecentMemory::accept(int number, int window) {
     std::copy(list_.begin() + 2, list_.begin() + window + 1, list_.begin() + 1);
     list_[static_cast<std::size_t>(window)] = static_cast<std::int16_t>(number);
 }
+
+} // namespace util

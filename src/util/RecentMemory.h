@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace util {
+
 // A recent-question memory of the program: a flag per question number (1 =
 // asked recently, so not to be asked now) and a first-in-first-out list of
 // the latest accepted numbers, oldest in slot 1. Slot 0 of both tables
@@ -28,3 +30,5 @@ private:
     std::vector<std::int16_t> flags_;
     std::vector<std::int16_t> list_;
 };
+
+} // namespace util

@@ -1,7 +1,9 @@
-#include "practice/RecentMemory.h"
+#include "util/RecentMemory.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
+
+using util::RecentMemory;
 
 TEST(RecentMemoryTest, BlocksEachNumberForTheWindowThenFreesIt) {
     RecentMemory memory(300, 150);
