@@ -1,25 +1,20 @@
 #pragma once
 
-#include "shell/FormWindow.h"
-
-namespace practice {
-class PracticeChrome;
-}
+#include "practice/PracticeScreen.h"
 
 namespace coefficient {
 
 // 係数: the practice screen "反応式の係数".
-class CoefficientForm : public shell::FormWindow {
+class CoefficientForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
     explicit CoefficientForm(shell::Navigator& navigator);
 
-    practice::PracticeChrome& chrome() { return *chrome_; }
-
-private:
-    void openReference();
-
-    practice::PracticeChrome* chrome_;
+protected:
+    void start() override {}
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
 };
 
 } // namespace coefficient

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FormulaPractice.h"
-#include "shell/FormWindow.h"
+#include "practice/PracticeScreen.h"
 
 #include <QVector>
 
@@ -26,18 +26,23 @@ namespace formula {
 // 化学式: the practice screen "化学式の練習". The learner picks an answer row
 // and builds the compound's formula from the glyph palette. The screen only
 // draws the state of its FormulaPractice and passes each click on to it.
-class FormulaForm : public shell::FormWindow {
+class FormulaForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
     explicit FormulaForm(shell::Navigator& navigator);
     ~FormulaForm() override;
 
+    const FormulaPractice& practice() const { return *practice_; }
+
+protected:
     // Reads the four data files (a DataError goes to the navigator) and poses
     // the first set.
-    void load() override;
-
-    practice::PracticeChrome& chrome() { return *chrome_; }
-    const FormulaPractice& practice() const { return *practice_; }
+    void start() override;
+    void judgeClicked() override;
+    void nextClicked() override;
+    // イオン表: the selected row's compound goes with it.
+    void referenceClicked() override;
+    void draw(const practice::Outcome& outcome) override;
 
 private:
     struct Row {
@@ -56,15 +61,9 @@ private:
     void glyphClicked(int n);
     void deleteGlyphClicked();
     void clearFormulaClicked();
-    void judgeClicked();
-    void nextClicked();
-    void ionTableClicked();
-
-    void apply(const FormulaOutcome& outcome);
     void drawRow(int r);
     QString glyphPicture(int n);
 
-    practice::PracticeChrome* chrome_;
     QVector<widgets::ImageBox*> palette_; // Image2_1..26
     std::array<Row, FormulaPractice::rowCount> rows_{};
     std::unique_ptr<FormulaPractice> practice_;

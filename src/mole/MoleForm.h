@@ -1,34 +1,32 @@
 #pragma once
 
 #include "calculator/Calculator.h"
-#include "shell/FormWindow.h"
+#include "practice/PracticeScreen.h"
 
 namespace calculator {
 class CalculatorPanel;
-}
-namespace practice {
-class PracticeChrome;
 }
 
 namespace mole {
 
 // モル: the practice screen "モル量の計算".
-class MoleForm : public shell::FormWindow {
+class MoleForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
     explicit MoleForm(shell::Navigator& navigator);
 
-    void load() override;
-
-    practice::PracticeChrome& chrome() { return *chrome_; }
     const calculator::Calculator& calculator() const { return calculator_; }
 
+protected:
+    void start() override;
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
+
 private:
-    void openReference();
     void resetCalculator();
 
     calculator::Calculator calculator_;
-    practice::PracticeChrome* chrome_;
     calculator::CalculatorPanel* calculatorPanel_;
 };
 

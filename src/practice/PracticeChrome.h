@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HoverHighlight.h"
+#include "Outcome.h"
 #include "PracticeLayout.h"
 #include "Score.h"
 #include "TimedNotice.h"
@@ -30,21 +31,22 @@ class TextLabel;
 namespace practice {
 
 // The elements every practice screen shares, built once here: the message
-// banner, the judge button with its 正/誤 legend, the score panel, the
-// completion flag with its 次 button, 終了 and メニュー, and the hover
-// highlight of a click palette. The screen owns it and calls showBanner,
-// showMark, addScore and setComplete; its own rules decide when.
+// banner, the judge button with its 正/誤 legend, the score panel, the 次
+// button, 終了, メニュー, the reference button, and the hover highlight of a
+// click palette. The screen applies its rules' outcomes here; the rules
+// decide when, and keep the completion flag that 次 shows.
 class PracticeChrome : public QObject {
     Q_OBJECT
 public:
     PracticeChrome(shell::FormWindow& window, shell::Navigator& navigator,
-                   const PracticeLayout& layout);
+                   const PracticeScreenInfo& info);
 
     void showBanner(const QString& text);
     void showMark();
     void addScore();
-    void setComplete(bool complete);
-    bool isComplete() const { return complete_; }
+    // Banner, legend, 10 points per newly correct item, and 次 shown exactly
+    // while the rules say the question is complete.
+    void apply(const Outcome& outcome);
     const Score& score() const { return score_; }
 
     // Hover highlight over palette entries 1..n; highlightPath(k) is the
@@ -69,6 +71,7 @@ public slots:
 signals:
     void judgeClicked();
     void nextClicked();
+    void referenceClicked();
 
 private:
     void applyHover(HoverHighlight::Change change);
@@ -77,7 +80,7 @@ private:
 
     shell::FormWindow& window_;
     shell::Navigator& navigator_;
-    const PracticeLayout& layout_;
+    shell::ScreenId screen_;
 
     widgets::TextLabel* bannerBox_;
     widgets::TextLabel* bannerText_;
@@ -92,7 +95,6 @@ private:
     TimedNotice banner_;
     TimedNotice mark_;
     Score score_;
-    bool complete_ = false;
     HoverHighlight hover_;
     QVector<widgets::ImageBox*> palette_;
     std::function<QString(int)> highlightPath_;

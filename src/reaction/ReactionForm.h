@@ -1,34 +1,32 @@
 #pragma once
 
 #include "calculator/Calculator.h"
-#include "shell/FormWindow.h"
+#include "practice/PracticeScreen.h"
 
 namespace calculator {
 class CalculatorPanel;
-}
-namespace practice {
-class PracticeChrome;
 }
 
 namespace reaction {
 
 // 反応量: the practice screen "化学反応の量".
-class ReactionForm : public shell::FormWindow {
+class ReactionForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
     explicit ReactionForm(shell::Navigator& navigator);
 
-    void load() override;
-
-    practice::PracticeChrome& chrome() { return *chrome_; }
     const calculator::Calculator& calculator() const { return calculator_; }
 
+protected:
+    void start() override;
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
+
 private:
-    void openReference();
     void resetCalculator();
 
     calculator::Calculator calculator_;
-    practice::PracticeChrome* chrome_;
     calculator::CalculatorPanel* calculatorPanel_;
 };
 

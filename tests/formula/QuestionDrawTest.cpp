@@ -83,7 +83,7 @@ private:
 };
 
 TEST(QuestionDrawTest, AnyHundredAndTwoQuestionsDifferAcrossSetsAndVisits) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock(36000); // a still clock: re-seeding must still give fresh values
     RecentSeekingRandom random(recent, material().pairCount());
     std::vector<int> asked;
@@ -97,7 +97,7 @@ TEST(QuestionDrawTest, AnyHundredAndTwoQuestionsDifferAcrossSetsAndVisits) {
 }
 
 TEST(QuestionDrawTest, ReseedsFromTheTimeOfDay) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock(45296.25);
     ScriptedRandom random;
     FormulaPractice practice(material(), recent, clock, random);
@@ -127,7 +127,7 @@ TEST(QuestionDrawTest, WithOneHundredAndTwoPairsTheOrderRepeatsExactly) {
     const FormulaData data = FormulaData::load(dir.path());
     ASSERT_EQ(data.pairCount(), 102);
 
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock;
     MixingRandom random(99);
     std::vector<int> asked;
@@ -138,7 +138,7 @@ TEST(QuestionDrawTest, WithOneHundredAndTwoPairsTheOrderRepeatsExactly) {
 }
 
 TEST(QuestionDrawTest, ASourceStuckOnOneValueStillFillsTheSet) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock;
     ScriptedRandom random;
     random.script({0.5});

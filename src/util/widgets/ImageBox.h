@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Art.h"
+#include "Place.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -16,6 +17,8 @@ class ImageBox : public QWidget {
 public:
     ImageBox(QWidget* parent, const QString& name, const QRect& rect,
              const QString& accessibleName = {});
+    ImageBox(QWidget* parent, const Place& place, const QString& accessibleName = {})
+        : ImageBox(parent, place.objectName(), place.rect, accessibleName) {}
 
     // Loads a material picture. A missing or unreadable file leaves the box
     // empty and is reported once per path on stderr.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Art.h"
+#include "Place.h"
 
 #include <QAbstractButton>
 
@@ -14,6 +15,9 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(QWidget* parent, const QString& name, const QRect& rect, const QString& label,
                   FaceColors colors = {}, qreal pointSize = 12);
+    PictureButton(QWidget* parent, const Place& place, const QString& label, FaceColors colors = {},
+                  qreal pointSize = 12)
+        : PictureButton(parent, place.objectName(), place.rect, label, colors, pointSize) {}
     // A face drawn by the caller instead of the standard plate; the label
     // stays the accessible name.
     void setFaceArt(Art art);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Place.h"
+
 #include <QMargins>
 #include <QWidget>
 
@@ -12,6 +14,8 @@ class RectShape : public QWidget {
 public:
     RectShape(QWidget* parent, const QString& name, const QRect& rect,
               const QString& accessibleName = {});
+    RectShape(QWidget* parent, const Place& place, const QString& accessibleName = {})
+        : RectShape(parent, place.objectName(), place.rect, accessibleName) {}
 
     void setFillColor(const QColor& c);
     // true: solid fill; false: transparent (the colour is kept).

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Place.h"
+
 #include <QLabel>
 
 namespace widgets {
@@ -21,6 +23,8 @@ public:
     // role: what a screen reader says of an empty label (a box's purpose).
     TextLabel(QWidget* parent, const QString& name, const QRect& rect, const Look& look,
               const QString& role = {});
+    TextLabel(QWidget* parent, const Place& place, const Look& look, const QString& role = {})
+        : TextLabel(parent, place.objectName(), place.rect, look, role) {}
 
     void setCaption(const QString& caption);
     void setBackground(const QColor& c);
