@@ -1,6 +1,7 @@
 #include "FormulaData.h"
 
 #include "FormulaGeometry.h"
+#include "FormulaPaths.h"
 #include "util/DataError.h"
 #include "util/DataFile.h"
 
@@ -12,10 +13,10 @@ using util::DataError;
 using util::DataFile;
 
 namespace {
-const QString elementsFile = QStringLiteral("\\化学式\\データ\\元素.dat");
-const QString cationsFile = QStringLiteral("\\化学式\\データ\\陽イオン.dat");
-const QString anionsFile = QStringLiteral("\\化学式\\データ\\陰イオン.dat");
-const QString exclusionsFile = QStringLiteral("\\化学式\\データ\\除外.dat");
+const QString elementsFile = paths::elements();
+const QString cationsFile = paths::cations();
+const QString anionsFile = paths::anions();
+const QString exclusionsFile = paths::exclusions();
 
 // A formula as glyph codes: two digits per glyph, each a glyph number.
 bool isGlyphCodeString(const QString& code) {

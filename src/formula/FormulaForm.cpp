@@ -2,6 +2,7 @@
 
 #include "AnswerTableArt.h"
 #include "FormulaGeometry.h"
+#include "FormulaPaths.h"
 #include "Glyphs.h"
 #include "PaletteArt.h"
 #include "practice/PracticeChrome.h"
@@ -94,8 +95,7 @@ void FormulaForm::buildPalette() {
     chrome().attachPalette(
         palette_,
         [this](int k) {
-            return materialPath(this->navigator().state().basePath,
-                                QStringLiteral("\\化学式\\画像\\g(%1).gif").arg(k));
+            return materialPath(this->navigator().state().basePath, paths::highlightPicture(k));
         },
         1, 1);
 }
@@ -227,8 +227,7 @@ void FormulaForm::drawRow(int r) {
 }
 
 QString FormulaForm::glyphPicture(int n) {
-    return materialPath(navigator().state().basePath,
-                        QStringLiteral("\\化学式\\元素\\gen(%1).gif").arg(n));
+    return materialPath(navigator().state().basePath, paths::glyphPicture(n));
 }
 
 } // namespace formula

@@ -2,6 +2,7 @@
 // readable sources in material/formula/.
 #include "Generators.h"
 #include "MaterialWriter.h"
+#include "formula/FormulaPaths.h"
 #include "formula/GlyphArt.h"
 #include "formula/Glyphs.h"
 #include "formula/PaletteArt.h"
@@ -120,7 +121,7 @@ std::array<int, glyphCount> writeGlyphs(MaterialWriter& out) {
         widths[static_cast<std::size_t>(n - 1)] = width;
         text += QStringLiteral("\"%1\",\"%2\",%3\n").arg(glyph(n).symbol, glyphCode(n)).arg(width);
     }
-    out.dataFile(QStringLiteral("\\化学式\\データ\\元素.dat"), text);
+    out.dataFile(formula::paths::elements(), text);
     return widths;
 }
 
@@ -185,26 +186,26 @@ void writeExclusions(MaterialWriter& out, const std::vector<Ion>& cations,
             text += QStringLiteral("%1,%2,0\n").arg(c).arg(group.join(u','));
     }
     text += QStringLiteral("0\n");
-    out.dataFile(QStringLiteral("\\化学式\\データ\\除外.dat"), text);
+    out.dataFile(formula::paths::exclusions(), text);
 }
 
 } // namespace
 
 void generateFormulaMaterial(MaterialWriter& out) {
     const std::array<int, glyphCount> widths = writeGlyphs(out);
-    const std::vector<Ion> cations = writeIons(out, QStringLiteral("formula/cations.txt"),
-                                               QStringLiteral("\\化学式\\データ\\陽イオン.dat"));
-    const std::vector<Ion> anions = writeIons(out, QStringLiteral("formula/anions.txt"),
-                                              QStringLiteral("\\化学式\\データ\\陰イオン.dat"));
+    const std::vector<Ion> cations =
+        writeIons(out, QStringLiteral("formula/cations.txt"), formula::paths::cations());
+    const std::vector<Ion> anions =
+        writeIons(out, QStringLiteral("formula/anions.txt"), formula::paths::anions());
     writeExclusions(out, cations, anions);
 
     for (int n = 1; n <= glyphCount; ++n) {
         // Glyphs lie over the row's rectangle, which turns blue, green or red:
         // their black is transparent so the mark shows around the letters.
         const QSize size = glyphPictureSize(std::max(1, widths[static_cast<std::size_t>(n - 1)]));
-        out.keyedPicture(QStringLiteral("\\化学式\\元素\\gen(%1).gif").arg(n), size,
+        out.keyedPicture(formula::paths::glyphPicture(n), size,
                          [n, size](QPainter& p) { paintGlyph(p, QRectF(QPointF(0, 0), size), n); });
-        out.picture(QStringLiteral("\\化学式\\画像\\g(%1).gif").arg(n),
+        out.picture(formula::paths::highlightPicture(n),
                     QSize(paletteEntryWidth, paletteEntryHeight), [n](QPainter& p) {
                         paintPaletteEntry(p, QRectF(0, 0, paletteEntryWidth, paletteEntryHeight), n,
                                           true);
