@@ -15,10 +15,9 @@ using widgets::PictureButton;
 
 ExplanationForm::ExplanationForm(Navigator& navigator, const Page& page)
     : FormWindow(navigator, page.id, page.formName, page.caption, page.clientSize) {
-    auto* picture = new ImageBox(this, QStringLiteral("Image1"), page.picture, page.pictureName);
+    auto* picture = new ImageBox(this, page.picture, page.pictureName);
     picture->setArt(referencePicture(page.resource));
-    auto* back = new PictureButton(this, page.backButton, QRect(page.backAt, QSize(115, 35)),
-                                   QStringLiteral("戻る"));
+    auto* back = new PictureButton(this, page.back, QStringLiteral("戻る"));
     const ScreenId self = page.id;
     const ScreenId target = page.backTo;
     const bool showsOther = page.showsOther;
@@ -32,34 +31,62 @@ ExplanationForm::ExplanationForm(Navigator& navigator, const Page& page)
 
 FormulaHowToForm::FormulaHowToForm(Navigator& navigator)
     : ExplanationForm(navigator,
-                      {ScreenId::FormulaHowTo, QStringLiteral("化学式作成"),
-                       QStringLiteral("化学式の作り方"), QSize(751, 501), QRect(74, 14, 570, 417),
-                       QStringLiteral(":/assets/reference/formula-howto.html"),
-                       QStringLiteral("化学式の作り方の説明"), QStringLiteral("Command2"),
-                       QPoint(586, 446), ScreenId::IonTable, true}) {}
+                      {
+                          .id = ScreenId::FormulaHowTo,
+                          .formName = QStringLiteral("化学式作成"),
+                          .caption = QStringLiteral("化学式の作り方"),
+                          .clientSize = QSize(751, 501),
+                          .picture = {.name = "Image1", .rect = {74, 14, 570, 417}},
+                          .resource = QStringLiteral(":/assets/reference/formula-howto.html"),
+                          .pictureName = QStringLiteral("化学式の作り方の説明"),
+                          .back = {.name = "Command2", .rect = {586, 446, 115, 35}},
+                          .backTo = ScreenId::IonTable,
+                          .showsOther = true,
+                      }) {}
 
 CoefficientHowToForm::CoefficientHowToForm(Navigator& navigator)
     : ExplanationForm(navigator,
-                      {ScreenId::CoefficientHowTo, QStringLiteral("係数決定法"),
-                       QStringLiteral("係数決定法"), QSize(749, 499), QRect(63, 25, 634, 385),
-                       QStringLiteral(":/assets/reference/coefficient-howto.html"),
-                       QStringLiteral("係数の決め方の説明"), QStringLiteral("Command1"),
-                       QPoint(595, 425), ScreenId::Menu, false}) {}
+                      {
+                          .id = ScreenId::CoefficientHowTo,
+                          .formName = QStringLiteral("係数決定法"),
+                          .caption = QStringLiteral("係数決定法"),
+                          .clientSize = QSize(749, 499),
+                          .picture = {.name = "Image1", .rect = {63, 25, 634, 385}},
+                          .resource = QStringLiteral(":/assets/reference/coefficient-howto.html"),
+                          .pictureName = QStringLiteral("係数の決め方の説明"),
+                          .back = {.name = "Command1", .rect = {595, 425, 115, 35}},
+                          .backTo = ScreenId::Menu,
+                          .showsOther = false,
+                      }) {}
 
 MoleHowToForm::MoleHowToForm(Navigator& navigator)
     : ExplanationForm(navigator,
-                      {ScreenId::MoleHowTo, QStringLiteral("モル計算法"),
-                       QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(114, 43, 515, 376),
-                       QStringLiteral(":/assets/reference/mole-howto.html"),
-                       QStringLiteral("モルの計算方法の説明"), QStringLiteral("Command1"),
-                       QPoint(588, 435), ScreenId::Menu, false}) {}
+                      {
+                          .id = ScreenId::MoleHowTo,
+                          .formName = QStringLiteral("モル計算法"),
+                          .caption = QStringLiteral("モルの計算方法"),
+                          .clientSize = QSize(749, 499),
+                          .picture = {.name = "Image1", .rect = {114, 43, 515, 376}},
+                          .resource = QStringLiteral(":/assets/reference/mole-howto.html"),
+                          .pictureName = QStringLiteral("モルの計算方法の説明"),
+                          .back = {.name = "Command1", .rect = {588, 435, 115, 35}},
+                          .backTo = ScreenId::Menu,
+                          .showsOther = false,
+                      }) {}
 
 ReactionHowToForm::ReactionHowToForm(Navigator& navigator)
     : ExplanationForm(navigator,
-                      {ScreenId::ReactionHowTo, QStringLiteral("反応量計算法"),
-                       QStringLiteral("モルの計算方法"), QSize(749, 499), QRect(92, 29, 552, 394),
-                       QStringLiteral(":/assets/reference/reaction-howto.html"),
-                       QStringLiteral("反応量の計算方法の説明"), QStringLiteral("Command1"),
-                       QPoint(588, 435), ScreenId::Menu, false}) {}
+                      {
+                          .id = ScreenId::ReactionHowTo,
+                          .formName = QStringLiteral("反応量計算法"),
+                          .caption = QStringLiteral("モルの計算方法"),
+                          .clientSize = QSize(749, 499),
+                          .picture = {.name = "Image1", .rect = {92, 29, 552, 394}},
+                          .resource = QStringLiteral(":/assets/reference/reaction-howto.html"),
+                          .pictureName = QStringLiteral("反応量の計算方法の説明"),
+                          .back = {.name = "Command1", .rect = {588, 435, 115, 35}},
+                          .backTo = ScreenId::Menu,
+                          .showsOther = false,
+                      }) {}
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FormWindow.h"
+#include "util/widgets/Place.h"
 
 namespace app {
 
@@ -13,11 +14,10 @@ public:
         QString formName;
         QString caption;
         QSize clientSize;
-        QRect picture;
-        QString resource;    // the picture's page among the resources
-        QString pictureName; // what a screen reader calls the picture
-        QString backButton;  // control name of 戻る
-        QPoint backAt;
+        widgets::Place picture;
+        QString resource;       // the picture's page among the resources
+        QString pictureName;    // what a screen reader calls the picture
+        widgets::Place back;    // 戻る
         shell::ScreenId backTo; // shown after 戻る unloads this screen, or Menu for none
         bool showsOther;        // whether 戻る shows backTo
     };

@@ -16,35 +16,38 @@ using widgets::FaceColors;
 using widgets::ImageBox;
 using widgets::PictureButton;
 
+namespace {
+using widgets::Place;
+
+constexpr Place titlePlace{.name = "Image1", .rect = {82, 30, 270, 66}};
+struct Entry {
+    Place place;
+    const char16_t* face;
+    ScreenId target;
+};
+constexpr Entry entries[] = {
+    {{.name = "Command1", .rect = {91, 118, 250, 50}}, u"化学式の練習", ScreenId::Formula},
+    {{.name = "Command2", .rect = {91, 188, 250, 50}}, u"反応式の係数", ScreenId::Coefficient},
+    {{.name = "Command3", .rect = {91, 258, 250, 50}}, u"モル量の計算", ScreenId::Mole},
+    {{.name = "Command4", .rect = {91, 328, 250, 50}}, u"化学反応の量", ScreenId::Reaction},
+};
+constexpr Place quitPlace{.name = "Command5", .rect = {91, 398, 250, 50}};
+} // namespace
+
 MenuForm::MenuForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Menu, QStringLiteral("メニュー"), QStringLiteral("メニュー"),
                  QSize(427, 482)) {
-    auto* title = new ImageBox(this, QStringLiteral("Image1"), QRect(82, 30, 270, 66),
-                               QStringLiteral("化学ドリル"));
+    auto* title = new ImageBox(this, titlePlace, QStringLiteral("化学ドリル"));
     title->setArt(menuPicture(QStringLiteral("menu-title")));
 
-    struct Entry {
-        const char* name;
-        int top;
-        QString face;
-        ScreenId target;
-    };
-    const Entry entries[] = {
-        {"Command1", 118, QStringLiteral("化学式の練習"), ScreenId::Formula},
-        {"Command2", 188, QStringLiteral("反応式の係数"), ScreenId::Coefficient},
-        {"Command3", 258, QStringLiteral("モル量の計算"), ScreenId::Mole},
-        {"Command4", 328, QStringLiteral("化学反応の量"), ScreenId::Reaction},
-    };
     const FaceColors blue{QColor(0, 60, 170), Qt::white};
     for (const Entry& e : entries) {
-        auto* button = new PictureButton(this, QString::fromLatin1(e.name),
-                                         QRect(91, e.top, 250, 50), e.face, blue, 16);
+        auto* button = new PictureButton(this, e.place, QString::fromUtf16(e.face), blue, 16);
         button->setFaceArt(menuPicture(QStringLiteral("menu-command%1").arg(&e - entries + 1)));
         const ScreenId target = e.target;
         connect(button, &PictureButton::clicked, this, [this, target] { open(target); });
     }
-    auto* quit = new PictureButton(this, QStringLiteral("Command5"), QRect(91, 398, 250, 50),
-                                   QStringLiteral("終了"), {}, 16);
+    auto* quit = new PictureButton(this, quitPlace, QStringLiteral("終了"), {}, 16);
     quit->setFaceArt(menuPicture(QStringLiteral("menu-command5")));
     connect(quit, &PictureButton::clicked, this, [this] {
         Navigator& nav = this->navigator();

@@ -12,7 +12,7 @@ using util::kPMincho;
 using util::uiFont;
 
 namespace {
-using namespace formulaGeometry;
+using namespace geometry;
 
 // Rules in window coordinates, each one pixel wide: x of the vertical rules,
 // y of the horizontal ones. They run in the pixel columns and rows that no
@@ -31,14 +31,14 @@ void drawHeader(QPainter& p, int column, int right, const QString& text) {
 void paintAnswerTable(QPainter& p, const QRectF& r) {
     p.save();
     // Window coordinates from here on.
-    p.translate(r.topLeft() - QPointF(answerTable.topLeft()));
-    p.fillRect(answerTable, Qt::black);
+    p.translate(r.topLeft() - QPointF(answerTable.rect.topLeft()));
+    p.fillRect(answerTable.rect, Qt::black);
 
     const QColor rule(255, 255, 255);
     for (int x : verticalRules)
-        p.fillRect(QRect(x, answerTable.top(), 1, answerTable.height()), rule);
+        p.fillRect(QRect(x, answerTable.rect.top(), 1, answerTable.rect.height()), rule);
     for (int y : horizontalRules)
-        p.fillRect(QRect(answerTable.left(), y, answerTable.width(), 1), rule);
+        p.fillRect(QRect(answerTable.rect.left(), y, answerTable.rect.width(), 1), rule);
 
     p.setPen(Qt::white);
     p.setFont(uiFont(kPMincho, 12, true));

@@ -64,7 +64,7 @@ void FormulaData::readElements(const QString& basePath) {
                        .arg(n)
                        .arg(glyphCode(n), code));
         elementCode_[static_cast<std::size_t>(n - 1)] = code;
-        elementWidth_[static_cast<std::size_t>(n - 1)] = f.integer(1, formulaGeometry::cellsPerRow);
+        elementWidth_[static_cast<std::size_t>(n - 1)] = f.integer(1, geometry::cellsPerRow);
     }
 }
 

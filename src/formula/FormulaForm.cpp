@@ -33,8 +33,6 @@ using widgets::PictureButton;
 using widgets::RectShape;
 using widgets::TextLabel;
 
-namespace geometry = formulaGeometry;
-
 namespace {
 QColor markColour(RowMark mark) {
     switch (mark) {
@@ -81,12 +79,10 @@ FormulaForm::FormulaForm(Navigator& navigator)
 FormulaForm::~FormulaForm() = default;
 
 void FormulaForm::buildPalette() {
-    auto* background = new ImageBox(this, QStringLiteral("Image1"), geometry::palette,
-                                    QStringLiteral("元素記号の一覧"));
+    auto* background = new ImageBox(this, geometry::palette, QStringLiteral("元素記号の一覧"));
     background->setArt(paintPalette);
     for (int n = 1; n <= glyphCount; ++n) {
-        auto* entry = new ImageBox(this, groupName(QStringLiteral("Image2"), n),
-                                   geometry::paletteEntry(n), glyph(n).spokenName());
+        auto* entry = new ImageBox(this, geometry::paletteEntry(n), glyph(n).spokenName());
         entry->setToolTip(glyph(n).tooltip);
         entry->setClickable(true);
         connect(entry, &ImageBox::clicked, this, [this, n] { glyphClicked(n); });
@@ -101,8 +97,7 @@ void FormulaForm::buildPalette() {
 }
 
 void FormulaForm::buildRows() {
-    auto* table = new ImageBox(this, QStringLiteral("Image3"), geometry::answerTable,
-                               QStringLiteral("解答表"));
+    auto* table = new ImageBox(this, geometry::answerTable, QStringLiteral("解答表"));
     table->setArt(paintAnswerTable);
     // A name label holds its text at the top, as the table's rows are drawn for.
     const TextLabel::Look nameLook{uiFont(kPMincho, 12, true), Qt::white, Qt::black, false,
@@ -110,40 +105,27 @@ void FormulaForm::buildRows() {
     for (int r = 1; r <= FormulaPractice::rowCount; ++r) {
         Row& row = rows_[static_cast<std::size_t>(r - 1)];
         const QString place = QStringLiteral("解答欄") + circledNumber(r);
-        row.shape = new RectShape(this, groupName(QStringLiteral("Shape1"), r),
-                                  geometry::rowRect(r), place + QStringLiteral("の枠"));
+        row.shape = new RectShape(this, geometry::rowRect(r), place + QStringLiteral("の枠"));
         // The rectangle reaches the rule under its row; leaving that line
         // unfilled keeps neighbouring green rows apart.
         row.shape->setFillInset(QMargins(0, 0, 0, 1));
-        row.name =
-            new TextLabel(this, groupName(QStringLiteral("Label1"), r), geometry::nameLabel(r),
-                          nameLook, place + QStringLiteral("の化合物"));
-        const QString cellGroup = QStringLiteral("Image%1").arg(r + 6);
+        row.name = new TextLabel(this, geometry::nameLabel(r), nameLook,
+                                 place + QStringLiteral("の化合物"));
         for (int c = 1; c <= FormulaPractice::cellCount; ++c)
-            row.cells[static_cast<std::size_t>(c - 1)] = new ImageBox(
-                this, groupName(cellGroup, c), geometry::cell(r, c), QStringLiteral("空き"));
+            row.cells[static_cast<std::size_t>(c - 1)] =
+                new ImageBox(this, geometry::cell(r, c), QStringLiteral("空き"));
         // Created last, so it lies over everything else of its row and takes its clicks.
-        row.area =
-            new ImageBox(this, groupName(QStringLiteral("Image4"), r), geometry::rowArea(r), place);
+        row.area = new ImageBox(this, geometry::rowArea(r), place);
         row.area->setClickable(true);
         connect(row.area, &ImageBox::clicked, this, [this, r] { rowClicked(r); });
     }
 }
 
 void FormulaForm::buildButtons() {
-    const struct {
-        int k;
-        const char16_t* face;
-        void (FormulaForm::*handler)();
-    } buttons[] = {
-        {2, u"全式削除", &FormulaForm::clearFormulaClicked},
-        {3, u"一字削除", &FormulaForm::deleteGlyphClicked},
-    };
-    for (const auto& b : buttons) {
-        auto* button = new PictureButton(this, QStringLiteral("Command%1").arg(b.k),
-                                         geometry::button(b.k), QString::fromUtf16(b.face));
-        connect(button, &PictureButton::clicked, this, b.handler);
-    }
+    auto* deleteAll = new PictureButton(this, geometry::deleteAll, QStringLiteral("全式削除"));
+    connect(deleteAll, &PictureButton::clicked, this, &FormulaForm::clearFormulaClicked);
+    auto* deleteOne = new PictureButton(this, geometry::deleteOne, QStringLiteral("一字削除"));
+    connect(deleteOne, &PictureButton::clicked, this, &FormulaForm::deleteGlyphClicked);
 }
 
 void FormulaForm::start() {
@@ -213,13 +195,13 @@ void FormulaForm::drawRow(int r) {
         if (n == 0) {
             if (!cell->picturePath().isEmpty()) {
                 cell->clearPicture();
-                cell->setGeometry(geometry::cell(r, c));
+                cell->setGeometry(geometry::cell(r, c).rect);
                 cell->setAccessibleName(QStringLiteral("空き"));
             }
         } else if (cell->picturePath() != glyphPicture(n)) {
             // A wide glyph's picture reaches over the next cells, which stay empty.
             const int last = c + practice_->data().elementWidth(n) - 1;
-            cell->setGeometry(geometry::cell(r, c).united(geometry::cell(r, last)));
+            cell->setGeometry(geometry::cell(r, c).rect.united(geometry::cell(r, last).rect));
             cell->loadPicture(glyphPicture(n));
             cell->setAccessibleName(glyph(n).spokenName());
         }

@@ -2,9 +2,7 @@
 
 #include "PaletteArt.h"
 
-namespace formula {
-
-namespace formulaGeometry {
+namespace formula::geometry {
 
 namespace {
 // Rows 1–5 form the left block of the table, rows 6–10 the right one.
@@ -19,37 +17,41 @@ int rowTop(int r) {
 }
 } // namespace
 
-QRect paletteEntry(int n) {
-    return paletteEntryRect(n).toRect().translated(palette.topLeft());
+Place paletteEntry(int n) {
+    return {.name = "Image2",
+            .rect = paletteEntryRect(n).toRect().translated(palette.rect.topLeft()),
+            .index = n};
 }
 
-QRect rowArea(int r) {
+Place rowArea(int r) {
     // The click areas keep the slightly uneven tops of the original layout.
     static constexpr int tops[rowCount] = {143, 199, 255, 309, 367, 143, 198, 254, 310, 367};
-    return QRect(rightBlock(r) ? 376 : 21, tops[r - 1], 356, 58);
+    return {.name = "Image4", .rect = {rightBlock(r) ? 376 : 21, tops[r - 1], 356, 58}, .index = r};
 }
 
-QRect nameLabel(int r) {
-    return QRect(rightBlock(r) ? 404 : 49, 164 + 56 * rowInBlock(r), 161, 30);
+Place nameLabel(int r) {
+    return {.name = "Label1",
+            .rect = {rightBlock(r) ? 404 : 49, 164 + 56 * rowInBlock(r), 161, 30},
+            .index = r};
 }
 
-QRect rowRect(int r) {
-    return QRect(rightBlock(r) ? 566 : 211, rowTop(r), 166, 56);
+Place rowRect(int r) {
+    return {.name = "Shape1", .rect = {rightBlock(r) ? 566 : 211, rowTop(r), 166, 56}, .index = r};
 }
 
-QRect cell(int r, int c) {
+Place cell(int r, int c) {
+    // Row r's cells form the group Image<r+6>.
+    static constexpr const char* groups[rowCount] = {"Image7",  "Image8",  "Image9",  "Image10",
+                                                     "Image11", "Image12", "Image13", "Image14",
+                                                     "Image15", "Image16"};
     const int x0 = rightBlock(r) ? 571 : 216;
-    return QRect(x0 + cellStep * (c - 1), rowTop(r), cellWidth, cellHeight);
+    return {.name = groups[r - 1],
+            .rect = {x0 + cellStep * (c - 1), rowTop(r), cellWidth, cellHeight},
+            .index = c};
 }
 
 QRect numberColumn(int r) {
     return rightBlock(r) ? QRect(378, rowTop(r), 25, 56) : QRect(22, rowTop(r), 26, 56);
 }
 
-QRect button(int k) {
-    return QRect(QPoint(158 + 126 * (k - 1), 445), buttonSize);
-}
-
-} // namespace formulaGeometry
-
-} // namespace formula
+} // namespace formula::geometry

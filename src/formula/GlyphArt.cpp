@@ -50,7 +50,7 @@ void drawCentred(QPainter& p, const QRectF& r, const QString& text, const QFont&
 } // namespace
 
 QSize glyphPictureSize(int width) {
-    using namespace formulaGeometry;
+    using namespace geometry;
     return QSize(cellStep * (width - 1) + cellWidth, cellHeight);
 }
 
