@@ -1,6 +1,6 @@
 #include "Bench.h"
-#include "app/FormWindow.h"
 #include "app/ProgramSession.h"
+#include "shell/FormWindow.h"
 #include "util/DataError.h"
 
 #include <QCoreApplication>
@@ -9,6 +9,12 @@
 
 #include <algorithm>
 #include <cstdio>
+
+using app::ProgramSession;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::DataError;
 
 void measureScreenSwitches(int runs) {
     struct Target {

@@ -1,8 +1,8 @@
 #include "Bench.h"
 #include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
-#include "app/FormWindow.h"
 #include "app/ProgramSession.h"
+#include "shell/FormWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +11,13 @@
 
 #include <algorithm>
 #include <cstdio>
+
+using app::createScreen;
+using app::prepareApplication;
+using app::ProgramSession;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
 
 namespace {
 

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
+using app::prepareApplication;
+
 namespace {
 
 void report(const char* what, const std::vector<StartupSample>& samples) {

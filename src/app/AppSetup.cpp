@@ -6,6 +6,11 @@
 
 #include <QApplication>
 
+namespace app {
+
+using util::installFontSubstitutions;
+using widgets::installControlAccessibility;
+
 void prepareApplication() {
     installFontSubstitutions();
     installControlAccessibility();
@@ -14,3 +19,5 @@ void prepareApplication() {
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setApplicationName(QStringLiteral("chemdrill"));
 }
+
+} // namespace app

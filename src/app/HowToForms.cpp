@@ -1,9 +1,17 @@
 #include "HowToForms.h"
 
-#include "Navigator.h"
 #include "ReferenceArt.h"
+#include "shell/Navigator.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
+
+namespace app {
+
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using widgets::ImageBox;
+using widgets::PictureButton;
 
 ExplanationForm::ExplanationForm(Navigator& navigator, const Page& page)
     : FormWindow(navigator, page.id, page.formName, page.caption, page.clientSize) {
@@ -53,3 +61,5 @@ ReactionHowToForm::ReactionHowToForm(Navigator& navigator)
                        QStringLiteral(":/assets/reference/reaction-howto.html"),
                        QStringLiteral("反応量の計算方法の説明"), QStringLiteral("Command1"),
                        QPoint(588, 435), ScreenId::Menu, false}) {}
+
+} // namespace app

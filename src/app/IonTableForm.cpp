@@ -1,12 +1,23 @@
 #include "IonTableForm.h"
 
-#include "Navigator.h"
-#include "ProgramState.h"
 #include "ReferenceArt.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Fonts.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
 #include "util/widgets/TextLabel.h"
+
+namespace app {
+
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::kPMincho;
+using util::uiFont;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::TextLabel;
 
 IonTableForm::IonTableForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::IonTable, QStringLiteral("イオン表"),
@@ -49,3 +60,5 @@ void IonTableForm::load() {
     lineBox_->show();
     line_->show();
 }
+
+} // namespace app

@@ -7,6 +7,21 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace app {
+
+using util::kGothic;
+using util::kMincho;
+using util::kPMincho;
+using util::uiFont;
+using widgets::Art;
+using widgets::FaceColors;
+using widgets::paintButtonFace;
+using widgets::paintMenuTitle;
+using widgets::prerendered;
+using widgets::prerenderedImage;
+using widgets::PrerenderedPicture;
+using widgets::programIcon;
+
 namespace {
 
 const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
@@ -88,3 +103,5 @@ void warmUpFonts() {
         p.drawText(0, 8, text);
     }
 }
+
+} // namespace app

@@ -4,13 +4,15 @@
 
 #include <vector>
 
+namespace app {
+
 // The menu's pictures (its title and the faces of its five buttons) and the
 // program icon: what the first screen shows, so they are drawn ahead at build
 // time and the menu appears without waiting for the fonts.
-std::vector<PrerenderedPicture> firstScreenPictures();
+std::vector<widgets::PrerenderedPicture> firstScreenPictures();
 
 // The menu picture with this key, prerendered where possible.
-Art menuPicture(const QString& key);
+widgets::Art menuPicture(const QString& key);
 
 // The program icon, from the prerendered sizes where possible.
 QIcon applicationIcon();
@@ -18,3 +20,5 @@ QIcon applicationIcon();
 // Loads the screens' fonts once the first screen is up, so the first
 // practice screen does not wait for them.
 void warmUpFonts();
+
+} // namespace app

@@ -1,11 +1,20 @@
 #include "MenuForm.h"
 
 #include "MenuArt.h"
-#include "Navigator.h"
+#include "shell/Navigator.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
 
 #include <QTimer>
+
+namespace app {
+
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using widgets::FaceColors;
+using widgets::ImageBox;
+using widgets::PictureButton;
 
 MenuForm::MenuForm(Navigator& navigator)
     : FormWindow(navigator, ScreenId::Menu, QStringLiteral("メニュー"), QStringLiteral("メニュー"),
@@ -60,3 +69,5 @@ void MenuForm::paintEvent(QPaintEvent* e) {
     // screens need while the learner reads it.
     QTimer::singleShot(0, this, warmUpFonts);
 }
+
+} // namespace app

@@ -1,18 +1,22 @@
 #pragma once
 
-#include "FormWindow.h"
+#include "shell/FormWindow.h"
+
+namespace app {
 
 // メニュー: the title and one button per exercise, and 終了.
-class MenuForm : public FormWindow {
+class MenuForm : public shell::FormWindow {
     Q_OBJECT
 public:
-    explicit MenuForm(Navigator& navigator);
+    explicit MenuForm(shell::Navigator& navigator);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void open(ScreenId id);
+    void open(shell::ScreenId id);
 
     bool fontsWarmed_ = false;
 };
+
+} // namespace app

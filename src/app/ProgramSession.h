@@ -1,11 +1,14 @@
 #pragma once
 
-#include "Navigator.h"
-#include "ProgramState.h"
+#include "ScreenFactory.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Clock.h"
 #include "util/RandomSource.h"
 
 #include <QCoreApplication>
+
+namespace app {
 
 // One run of the program: the program-wide state with its material folder
 // beside the executable, the time of day, the random source and the
@@ -13,8 +16,10 @@
 struct ProgramSession {
     ProgramSession();
 
-    ProgramState state;
-    SystemClock clock;
-    MixingRandom random;
-    Navigator navigator{state, clock, random};
+    shell::ProgramState state;
+    util::SystemClock clock;
+    util::MixingRandom random;
+    shell::Navigator navigator{state, clock, random, createScreen};
 };
+
+} // namespace app

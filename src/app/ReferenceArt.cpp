@@ -7,6 +7,10 @@
 
 #include <algorithm>
 
+namespace app {
+
+using widgets::Art;
+
 namespace {
 // The pages are written for a proportional gothic face at this size; the
 // IPA face is the one Debian has, the others stand in elsewhere.
@@ -55,3 +59,5 @@ Art referencePicture(const QString& resource) {
         p.restore();
     };
 }
+
+} // namespace app

@@ -8,6 +8,8 @@
 
 class QTextDocument;
 
+namespace app {
+
 // A reference page kept as an HTML page in the program's resources
 // (":/assets/reference/…"), laid out for a box of the given width. Sizes on
 // the pages are in pixels, so the layout is the same at every screen
@@ -17,4 +19,6 @@ std::unique_ptr<QTextDocument> referenceDocument(const QString& resource, qreal 
 // The page as the picture of a box: white and yellow on black, centred
 // vertically. A page taller than its box is shrunk to fit rather than cut.
 // The page is read and laid out once, for the first box it is drawn into.
-Art referencePicture(const QString& resource);
+widgets::Art referencePicture(const QString& resource);
+
+} // namespace app

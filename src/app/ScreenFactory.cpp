@@ -1,11 +1,23 @@
+#include "ScreenFactory.h"
+
 #include "HowToForms.h"
 #include "IonTableForm.h"
 #include "MenuForm.h"
-#include "Navigator.h"
 #include "coefficient/CoefficientForm.h"
 #include "formula/FormulaForm.h"
 #include "mole/MoleForm.h"
 #include "reaction/ReactionForm.h"
+#include "shell/Navigator.h"
+
+namespace app {
+
+using coefficient::CoefficientForm;
+using formula::FormulaForm;
+using mole::MoleForm;
+using reaction::ReactionForm;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
 
 FormWindow* createScreen(Navigator& navigator, ScreenId id) {
     switch (id) {
@@ -32,3 +44,5 @@ FormWindow* createScreen(Navigator& navigator, ScreenId id) {
     }
     return nullptr;
 }
+
+} // namespace app

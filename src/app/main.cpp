@@ -4,12 +4,14 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    linkPrerenderedPictures();
-    prepareApplication();
+using shell::ScreenId;
 
-    ProgramSession session;
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    linkPrerenderedPictures();
+    app::prepareApplication();
+
+    app::ProgramSession session;
     session.navigator.show(ScreenId::Menu);
-    return app.exec();
+    return application.exec();
 }

@@ -1,20 +1,8 @@
 #include "CoefficientForm.h"
 
-#include "app/Navigator.h"
-#include "practice/PracticeChrome.h"
-#include "util/widgets/PictureButton.h"
+namespace coefficient {
 
-CoefficientForm::CoefficientForm(Navigator& navigator)
-    : FormWindow(navigator, ScreenId::Coefficient, QStringLiteral("係数"),
-                 QStringLiteral("反応式の係数"), QSize(751, 501)),
-      chrome_(new PracticeChrome(*this, navigator, coefficientLayout())) {
-    auto* reference =
-        new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(160, 443), QSize(115, 35)),
-                          QStringLiteral("係数決定法"));
-    connect(reference, &PictureButton::clicked, this, &CoefficientForm::openReference);
-    chrome_->raiseOverlays();
-}
+CoefficientForm::CoefficientForm(shell::Navigator& navigator)
+    : PracticeScreen(navigator, practice::coefficientScreen()) {}
 
-void CoefficientForm::openReference() {
-    this->navigator().show(ScreenId::CoefficientHowTo);
-}
+} // namespace coefficient

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "app/FormWindow.h"
+#include "practice/PracticeScreen.h"
 
-class PracticeChrome;
+namespace coefficient {
 
 // 係数: the practice screen "反応式の係数".
-class CoefficientForm : public FormWindow {
+class CoefficientForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
-    explicit CoefficientForm(Navigator& navigator);
+    explicit CoefficientForm(shell::Navigator& navigator);
 
-    PracticeChrome& chrome() { return *chrome_; }
-
-private:
-    void openReference();
-
-    PracticeChrome* chrome_;
+protected:
+    void start() override {}
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
 };
+
+} // namespace coefficient

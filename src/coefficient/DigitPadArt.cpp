@@ -4,6 +4,11 @@
 
 #include <QPainter>
 
+namespace coefficient {
+
+using util::kGothic;
+using util::uiFont;
+
 QRectF digitBoxRect(int d) {
     return QRectF(digitStep * (d - 1), 0, digitBoxWidth, digitBoxHeight);
 }
@@ -26,3 +31,5 @@ void paintDigitPad(QPainter& p, const QRectF& r) {
     for (int d = 1; d <= 8; ++d)
         paintDigitBox(p, digitBoxRect(d).translated(r.topLeft()), d, false);
 }
+
+} // namespace coefficient

@@ -5,6 +5,12 @@
 
 #include <QPainter>
 
+namespace formula {
+
+using util::kMincho;
+using util::kPMincho;
+using util::uiFont;
+
 namespace {
 using namespace formulaGeometry;
 
@@ -48,3 +54,5 @@ void paintAnswerTable(QPainter& p, const QRectF& r) {
         p.drawText(numberColumn(row), Qt::AlignCenter, QString(QChar(0x2460 + row - 1))); // ①…⑩
     p.restore();
 }
+
+} // namespace formula

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace formula {
+
 namespace {
 // Ion numbers in the order of the ion table.
 constexpr int hydrogenCation = 1;
@@ -38,3 +40,5 @@ QString buildCorrectCode(const FormulaData& data, IonPair pair) {
     const QString anionPart = ionPart(anion, equal ? 1 : cation.charge);
     return pair.anion == acetateAnion ? anionPart + cationPart : cationPart + anionPart;
 }
+
+} // namespace formula

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace formula {
+
 // The compound of a cation–anion pair as the formula screen asks it.
 
 // Its Japanese name: the anion's part, then the cation's (塩化ナトリウム,
@@ -18,3 +20,5 @@ QString compoundName(const FormulaData& data, IonPair pair);
 // With charges of 1 to 3, equal charges are the only common factor, so the
 // result is always in lowest terms.
 QString buildCorrectCode(const FormulaData& data, IonPair pair);
+
+} // namespace formula

@@ -6,6 +6,11 @@
 
 #include <stdexcept>
 
+namespace formula {
+
+using util::DataError;
+using util::DataFile;
+
 namespace {
 const QString elementsFile = QStringLiteral("\\化学式\\データ\\元素.dat");
 const QString cationsFile = QStringLiteral("\\化学式\\データ\\陽イオン.dat");
@@ -131,3 +136,5 @@ void FormulaData::readExclusions(const QString& basePath) {
                 .arg(pairCount())
                 .arg(recentPairWindow + 1));
 }
+
+} // namespace formula

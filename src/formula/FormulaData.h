@@ -7,6 +7,8 @@
 #include <array>
 #include <vector>
 
+namespace formula {
+
 // An ion as the formula screen's data gives it.
 struct Ion {
     QString name; // the part it gives a compound name: "ナトリウム", "硫酸", "銅（Ⅱ）"
@@ -64,3 +66,5 @@ private:
     std::array<std::array<bool, ionCount + 1>, ionCount + 1> excluded_{};
     std::vector<IonPair> pairs_;
 };
+
+} // namespace formula

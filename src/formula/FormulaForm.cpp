@@ -4,9 +4,9 @@
 #include "FormulaGeometry.h"
 #include "Glyphs.h"
 #include "PaletteArt.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
 #include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Fonts.h"
 #include "util/MaterialPath.h"
 #include "util/widgets/Controls.h"
@@ -14,6 +14,23 @@
 #include "util/widgets/PictureButton.h"
 #include "util/widgets/RectShape.h"
 #include "util/widgets/TextLabel.h"
+
+namespace formula {
+
+using practice::Outcome;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ProgramState;
+using shell::ScreenId;
+using util::kPMincho;
+using util::materialPath;
+using util::uiFont;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::RectShape;
+using widgets::TextLabel;
 
 namespace geometry = formulaGeometry;
 
@@ -54,15 +71,10 @@ QString circledNumber(int r) {
 } // namespace
 
 FormulaForm::FormulaForm(Navigator& navigator)
-    : FormWindow(navigator, ScreenId::Formula, QStringLiteral("化学式"),
-                 QStringLiteral("化学式の練習"), QSize(751, 501)),
-      chrome_(new PracticeChrome(*this, navigator, formulaLayout())) {
+    : PracticeScreen(navigator, practice::formulaScreen()) {
     buildPalette();
     buildRows();
     buildButtons();
-    connect(chrome_, &PracticeChrome::judgeClicked, this, &FormulaForm::judgeClicked);
-    connect(chrome_, &PracticeChrome::nextClicked, this, &FormulaForm::nextClicked);
-    chrome_->raiseOverlays();
 }
 
 FormulaForm::~FormulaForm() = default;
@@ -79,7 +91,7 @@ void FormulaForm::buildPalette() {
         connect(entry, &ImageBox::clicked, this, [this, n] { glyphClicked(n); });
         palette_ << entry;
     }
-    chrome_->attachPalette(
+    chrome().attachPalette(
         palette_,
         [this](int k) {
             return materialPath(this->navigator().state().basePath,
@@ -124,7 +136,6 @@ void FormulaForm::buildButtons() {
         const char16_t* face;
         void (FormulaForm::*handler)();
     } buttons[] = {
-        {1, u"イオン表", &FormulaForm::ionTableClicked},
         {2, u"全式削除", &FormulaForm::clearFormulaClicked},
         {3, u"一字削除", &FormulaForm::deleteGlyphClicked},
     };
@@ -135,7 +146,7 @@ void FormulaForm::buildButtons() {
     }
 }
 
-void FormulaForm::load() {
+void FormulaForm::start() {
     ProgramState& state = navigator().state();
     practice_ =
         std::make_unique<FormulaPractice>(FormulaData::load(state.basePath), state.formulaPairs,
@@ -167,29 +178,21 @@ void FormulaForm::nextClicked() {
     apply(practice_->nextSet());
 }
 
-void FormulaForm::ionTableClicked() {
+void FormulaForm::referenceClicked() {
     navigator().state().ionTableSubstance = practice_->ionTableSubstance();
-    navigator().show(ScreenId::IonTable);
+    PracticeScreen::referenceClicked();
 }
 
-void FormulaForm::apply(const FormulaOutcome& outcome) {
-    if (outcome.newSet) {
+void FormulaForm::draw(const Outcome& outcome) {
+    if (outcome.newQuestion) {
         for (int r = 1; r <= FormulaPractice::rowCount; ++r)
             rows_[static_cast<std::size_t>(r - 1)].name->setCaption(practice_->row(r).name);
         // The highlight starts again from entry 1; a highlight still shown
         // from the last set would otherwise stay behind, tracked by nothing.
         for (ImageBox* entry : palette_)
             entry->clearPicture();
-        chrome_->resetHover(1, 1);
+        chrome().resetHover(1, 1);
     }
-    if (!outcome.banner.isEmpty())
-        chrome_->showBanner(outcome.banner);
-    if (outcome.showMark)
-        chrome_->showMark();
-    for (int i = 0; i < outcome.newlyCorrect; ++i)
-        chrome_->addScore();
-    if (chrome_->isComplete() != practice_->isComplete())
-        chrome_->setComplete(practice_->isComplete());
     for (int r = 1; r <= FormulaPractice::rowCount; ++r)
         drawRow(r);
 }
@@ -227,3 +230,5 @@ QString FormulaForm::glyphPicture(int n) {
     return materialPath(navigator().state().basePath,
                         QStringLiteral("\\化学式\\元素\\gen(%1).gif").arg(n));
 }
+
+} // namespace formula

@@ -1,40 +1,55 @@
 #pragma once
 
 #include "FormulaPractice.h"
-#include "app/FormWindow.h"
+#include "practice/PracticeScreen.h"
 
 #include <QVector>
 
 #include <array>
 #include <memory>
 
+namespace widgets {
 class ImageBox;
+}
+namespace practice {
 class PracticeChrome;
+}
+namespace widgets {
 class RectShape;
+}
+namespace widgets {
 class TextLabel;
+}
+
+namespace formula {
 
 // 化学式: the practice screen "化学式の練習". The learner picks an answer row
 // and builds the compound's formula from the glyph palette. The screen only
 // draws the state of its FormulaPractice and passes each click on to it.
-class FormulaForm : public FormWindow {
+class FormulaForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
-    explicit FormulaForm(Navigator& navigator);
+    explicit FormulaForm(shell::Navigator& navigator);
     ~FormulaForm() override;
 
+    const FormulaPractice& practice() const { return *practice_; }
+
+protected:
     // Reads the four data files (a DataError goes to the navigator) and poses
     // the first set.
-    void load() override;
-
-    PracticeChrome& chrome() { return *chrome_; }
-    const FormulaPractice& practice() const { return *practice_; }
+    void start() override;
+    void judgeClicked() override;
+    void nextClicked() override;
+    // イオン表: the selected row's compound goes with it.
+    void referenceClicked() override;
+    void draw(const practice::Outcome& outcome) override;
 
 private:
     struct Row {
-        ImageBox* area;   // Image4_r: the click area over the whole row
-        TextLabel* name;  // Label1_r
-        RectShape* shape; // Shape1_r
-        std::array<ImageBox*, FormulaPractice::cellCount> cells; // Image<r+6>_1..11
+        widgets::ImageBox* area;   // Image4_r: the click area over the whole row
+        widgets::TextLabel* name;  // Label1_r
+        widgets::RectShape* shape; // Shape1_r
+        std::array<widgets::ImageBox*, FormulaPractice::cellCount> cells; // Image<r+6>_1..11
     };
 
     void buildPalette();
@@ -46,16 +61,12 @@ private:
     void glyphClicked(int n);
     void deleteGlyphClicked();
     void clearFormulaClicked();
-    void judgeClicked();
-    void nextClicked();
-    void ionTableClicked();
-
-    void apply(const FormulaOutcome& outcome);
     void drawRow(int r);
     QString glyphPicture(int n);
 
-    PracticeChrome* chrome_;
-    QVector<ImageBox*> palette_; // Image2_1..26
+    QVector<widgets::ImageBox*> palette_; // Image2_1..26
     std::array<Row, FormulaPractice::rowCount> rows_{};
     std::unique_ptr<FormulaPractice> practice_;
 };
+
+} // namespace formula

@@ -2,6 +2,8 @@
 
 #include "PaletteArt.h"
 
+namespace formula {
+
 namespace formulaGeometry {
 
 namespace {
@@ -49,3 +51,5 @@ QRect button(int k) {
 }
 
 } // namespace formulaGeometry
+
+} // namespace formula

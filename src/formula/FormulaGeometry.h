@@ -2,6 +2,8 @@
 
 #include <QRect>
 
+namespace formula {
+
 // Where the formula screen 化学式 puts its controls, in pixels of its 751 × 501
 // client area. The screen places its widgets with these, and the answer
 // table's picture draws its rules with them, so the two cannot drift apart.
@@ -37,3 +39,5 @@ QRect numberColumn(int r);
 QRect button(int k);
 
 } // namespace formulaGeometry
+
+} // namespace formula

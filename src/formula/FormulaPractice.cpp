@@ -1,20 +1,24 @@
 #include "FormulaPractice.h"
 
 #include "Compound.h"
-#include "PairDraw.h"
+#include "practice/QuestionDraw.h"
+#include "util/RecentMemory.h"
 
 #include <algorithm>
 #include <stdexcept>
+
+namespace formula {
+
+using util::Clock;
+using util::RandomSource;
+using util::RecentMemory;
+
+using practice::Outcome;
 
 namespace {
 const QString chooseRowFirst = QStringLiteral("解答欄を選択した後、元素記号をクリックして下さい");
 const QString chooseRowBeforeDeleting = QStringLiteral("解答欄を選択した後、実行して下さい");
 
-FormulaOutcome banner(const QString& text) {
-    FormulaOutcome outcome;
-    outcome.banner = text;
-    return outcome;
-}
 } // namespace
 
 FormulaPractice::FormulaPractice(FormulaData data, RecentMemory& recent, const Clock& clock,
@@ -27,33 +31,36 @@ int FormulaPractice::checkedRow(int r) {
     return r;
 }
 
-FormulaOutcome FormulaPractice::startSet() {
+Outcome FormulaPractice::startSet() {
     selectedRow_ = 0;
     shadedRow_ = 0;
     complete_ = false;
     for (int r = 1; r <= rowCount; ++r) {
-        const IonPair pair = data_.pair(drawPair(data_.pairCount(), recent_, clock_, random_));
+        const int n = practice::drawQuestion(data_.pairCount(), clock_, random_,
+                                             [this](int k) { return !recent_.inUse(k); });
+        recent_.accept(n);
+        const IonPair pair = data_.pair(n);
         pairs_[static_cast<std::size_t>(r)] = pair;
         FormulaRow& row = rows_[static_cast<std::size_t>(r)];
         row = FormulaRow();
         row.name = compoundName(data_, pair);
         row.correctCode = buildCorrectCode(data_, pair);
     }
-    FormulaOutcome outcome;
-    outcome.newSet = true;
-    return outcome;
+    Outcome result = outcome();
+    result.newQuestion = true;
+    return result;
 }
 
-FormulaOutcome FormulaPractice::nextSet() {
+Outcome FormulaPractice::nextSet() {
     if (!complete_)
-        return {};
+        return outcome();
     return startSet();
 }
 
-FormulaOutcome FormulaPractice::selectRow(int r) {
+Outcome FormulaPractice::selectRow(int r) {
     FormulaRow& chosen = rows_.at(static_cast<std::size_t>(checkedRow(r)));
     if (r == 0 || chosen.correct)
-        return {};
+        return outcome();
     selectedRow_ = r;
     // The row shaded before loses its fill, whatever mark it had, unless it is locked green.
     FormulaRow& shaded = rows_[static_cast<std::size_t>(shadedRow_)];
@@ -62,52 +69,52 @@ FormulaOutcome FormulaPractice::selectRow(int r) {
     chosen.mark = RowMark::Selected;
     chosen.filled = true;
     shadedRow_ = r;
-    return {};
+    return outcome();
 }
 
-FormulaOutcome FormulaPractice::enterGlyph(int n) {
+Outcome FormulaPractice::enterGlyph(int n) {
     if (complete_)
-        return {};
+        return outcome();
     if (selectedRow_ == 0 || selected().correct)
-        return banner(chooseRowFirst);
+        return outcome(chooseRowFirst);
     FormulaRow& row = selected();
     const int width = data_.elementWidth(n);
     if (row.nextCell + width > cellCount + 1)
-        return {}; // does not fit in the row: ignored without a word
+        return outcome(); // does not fit in the row: ignored without a word
     row.nextCell += width;
     row.answerCode += data_.elementCode(n);
-    return {};
+    return outcome();
 }
 
-FormulaOutcome FormulaPractice::deleteGlyph() {
+Outcome FormulaPractice::deleteGlyph() {
     if (complete_)
-        return {};
+        return outcome();
     if (selectedRow_ == 0)
-        return banner(chooseRowBeforeDeleting);
+        return outcome(chooseRowBeforeDeleting);
     FormulaRow& row = selected();
     if (row.nextCell <= 1)
-        return {};
+        return outcome();
     // A code is its glyph's number, which gives the width to take back.
     const int n = row.answerCode.right(2).toInt();
     row.nextCell -= data_.elementWidth(n);
     row.answerCode.chop(2);
-    return {};
+    return outcome();
 }
 
-FormulaOutcome FormulaPractice::clearFormula() {
+Outcome FormulaPractice::clearFormula() {
     if (complete_)
-        return {};
+        return outcome();
     if (selectedRow_ == 0)
-        return banner(chooseRowBeforeDeleting);
+        return outcome(chooseRowBeforeDeleting);
     selected().nextCell = 1;
     selected().answerCode.clear();
-    return {};
+    return outcome();
 }
 
-FormulaOutcome FormulaPractice::judgeRows() {
+Outcome FormulaPractice::judgeRows() {
     if (complete_)
-        return {};
-    FormulaOutcome outcome;
+        return outcome();
+    Outcome result;
     shadedRow_ = 0;
     selectedRow_ = 0;
     for (int r = 1; r <= rowCount; ++r) {
@@ -119,17 +126,25 @@ FormulaOutcome FormulaPractice::judgeRows() {
             row.mark = RowMark::Black;
         } else if (row.answerCode != row.correctCode) {
             row.mark = RowMark::Wrong; // stays open with its glyphs
-            outcome.showMark = true;
+            result.showMark = true;
         } else {
             row.mark = RowMark::Correct;
             row.correct = true;
-            outcome.showMark = true;
-            ++outcome.newlyCorrect;
+            result.showMark = true;
+            ++result.newlyCorrect;
         }
     }
     complete_ = std::all_of(rows_.begin() + 1, rows_.end(),
                             [](const FormulaRow& row) { return row.correct; });
-    return outcome;
+    result.complete = complete_;
+    return result;
+}
+
+Outcome FormulaPractice::outcome(const QString& banner) const {
+    Outcome result;
+    result.banner = banner;
+    result.complete = complete_;
+    return result;
 }
 
 QString FormulaPractice::ionTableSubstance() const {
@@ -147,3 +162,5 @@ std::vector<PlacedGlyph> FormulaPractice::placedGlyphs(int r) const {
     }
     return placed;
 }
+
+} // namespace formula

@@ -1,15 +1,24 @@
 #pragma once
 
 #include "FormulaData.h"
+#include "practice/Outcome.h"
 
 #include <QString>
 
 #include <array>
 #include <vector>
 
+namespace util {
 class Clock;
+}
+namespace util {
 class RandomSource;
+}
+namespace util {
 class RecentMemory;
+}
+
+namespace formula {
 
 // The fill of a row's rectangle behind its formula.
 enum class RowMark { Black, Selected, Correct, Wrong };
@@ -31,15 +40,6 @@ struct PlacedGlyph {
     int glyph;
 };
 
-// What an action asks of the shared practice elements, besides the rows the
-// screen redraws from the state.
-struct FormulaOutcome {
-    QString banner;        // show this message when not empty
-    bool showMark = false; // let the 正/誤 legend stand in for the judge button
-    int newlyCorrect = 0;  // rows judged correct just now: 10 points each
-    bool newSet = false;   // ten new names; the palette highlight starts afresh
-};
-
 // The rules of the formula exercise 化学式: sets of ten compounds drawn from
 // the askable ion pairs, the answer rows filled glyph by glyph, the judgement
 // and the next set. It holds no widget: the screen calls one method per
@@ -50,23 +50,23 @@ public:
     static constexpr int cellCount = 11;
 
     // recent: the program-wide memory of asked pairs, which outlives this object.
-    FormulaPractice(FormulaData data, RecentMemory& recent, const Clock& clock,
-                    RandomSource& random);
+    FormulaPractice(FormulaData data, util::RecentMemory& recent, const util::Clock& clock,
+                    util::RandomSource& random);
 
     // Empties the rows and draws ten new compounds; the load step and 次.
-    FormulaOutcome startSet();
+    practice::Outcome startSet();
     // 次: the next set, once every row is correct.
-    FormulaOutcome nextSet();
+    practice::Outcome nextSet();
     // A click on row r's area, 1..10: it becomes the row that glyphs go to.
-    FormulaOutcome selectRow(int r);
+    practice::Outcome selectRow(int r);
     // A click on palette entry n, 1..26: glyph n is appended to the selected row.
-    FormulaOutcome enterGlyph(int n);
+    practice::Outcome enterGlyph(int n);
     // 一字削除: the selected row's last glyph goes.
-    FormulaOutcome deleteGlyph();
+    practice::Outcome deleteGlyph();
     // 全式削除: the selected row's whole formula goes.
-    FormulaOutcome clearFormula();
+    practice::Outcome clearFormula();
     // 解答判定: every row with an answer that is not yet correct is judged.
-    FormulaOutcome judgeRows();
+    practice::Outcome judgeRows();
 
     // The name handed to the ion table: the selected row's compound, or empty.
     QString ionTableSubstance() const;
@@ -83,12 +83,14 @@ public:
 
 private:
     static int checkedRow(int r);
+    // An outcome with the completion flag as it stands.
+    practice::Outcome outcome(const QString& banner = {}) const;
     FormulaRow& selected() { return rows_[static_cast<std::size_t>(selectedRow_)]; }
 
     FormulaData data_;
-    RecentMemory& recent_;
-    const Clock& clock_;
-    RandomSource& random_;
+    util::RecentMemory& recent_;
+    const util::Clock& clock_;
+    util::RandomSource& random_;
 
     std::array<FormulaRow, rowCount + 1> rows_; // rows 1..10; row 0 stays empty
     std::array<IonPair, rowCount + 1> pairs_{};
@@ -96,3 +98,5 @@ private:
     int shadedRow_ = 0;   // row last shaded as selected, 0 for none
     bool complete_ = false;
 };
+
+} // namespace formula

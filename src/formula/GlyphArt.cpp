@@ -7,6 +7,10 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+namespace formula {
+
+using util::kGothic;
+
 namespace {
 // Baselines and sizes in pixels from the top of a 56 px cell.
 constexpr qreal letterBaseline = 37;
@@ -68,3 +72,5 @@ void paintGlyph(QPainter& p, const QRectF& r, int n) {
     }
     p.restore();
 }
+
+} // namespace formula

@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+namespace formula {
+
 QString Glyph::spokenName() const {
     return kind == GlyphKind::Subscript ? QStringLiteral("下付きの") + tooltip : tooltip;
 }
@@ -45,3 +47,5 @@ const Glyph& glyph(int n) {
 QString glyphCode(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
+
+} // namespace formula

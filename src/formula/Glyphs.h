@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace formula {
+
 // The 26 glyphs of the formula palette, numbered in palette order; a glyph's
 // code is its number in two digits ("01" … "26"), and a formula is the
 // concatenation of its glyphs' codes.
@@ -29,3 +31,5 @@ constexpr int subscriptGlyph(int count) {
 const Glyph& glyph(int n);
 // Glyph n's code: n in two digits.
 QString glyphCode(int n);
+
+} // namespace formula

@@ -5,6 +5,11 @@
 
 #include <QPainter>
 
+namespace formula {
+
+using util::kGothic;
+using util::uiFont;
+
 QRectF paletteEntryRect(int n) {
     const int i = n - 1;
     return QRectF(paletteStepX * (i % paletteColumns), i < paletteColumns ? 0 : paletteStepY,
@@ -36,3 +41,5 @@ void paintPalette(QPainter& p, const QRectF& r) {
     for (int n = 1; n <= glyphCount; ++n)
         paintPaletteEntry(p, paletteEntryRect(n).translated(r.topLeft()), n, false);
 }
+
+} // namespace formula

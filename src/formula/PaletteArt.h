@@ -4,6 +4,8 @@
 
 class QPainter;
 
+namespace formula {
+
 // The glyph palette of the formula screen: 26 entries of 46 × 41 in two rows
 // of 13, 45 px apart. The screen draws the whole background with it and the
 // material generator draws each entry's highlight picture with the same code,
@@ -20,3 +22,5 @@ QRectF paletteEntryRect(int n);
 void paintPaletteEntry(QPainter& p, const QRectF& r, int n, bool highlighted);
 // The whole palette background, 586 × 81.
 void paintPalette(QPainter& p, const QRectF& r);
+
+} // namespace formula

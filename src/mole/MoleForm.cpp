@@ -1,31 +1,20 @@
 #include "MoleForm.h"
 
-#include "CalculatorPanel.h"
-#include "app/Navigator.h"
-#include "practice/PracticeChrome.h"
-#include "util/widgets/PictureButton.h"
+#include "calculator/CalculatorPanel.h"
 
-MoleForm::MoleForm(Navigator& navigator)
-    : FormWindow(navigator, ScreenId::Mole, QStringLiteral("モル"), QStringLiteral("モル量の計算"),
-                 QSize(751, 501)),
-      chrome_(new PracticeChrome(*this, navigator, moleLayout())),
-      calculatorPanel_(new CalculatorPanel(this, calculator_)) {
-    auto* reference =
-        new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192, 445), QSize(115, 35)),
-                          QStringLiteral("計算方法"), {QColor(0, 0, 170), Qt::white});
-    connect(reference, &PictureButton::clicked, this, &MoleForm::openReference);
-    chrome_->raiseOverlays();
-}
+namespace mole {
 
-void MoleForm::load() {
+MoleForm::MoleForm(shell::Navigator& navigator)
+    : PracticeScreen(navigator, practice::moleScreen()),
+      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {}
+
+void MoleForm::start() {
     resetCalculator();
-}
-
-void MoleForm::openReference() {
-    this->navigator().show(ScreenId::MoleHowTo);
 }
 
 void MoleForm::resetCalculator() {
     calculator_.resetCalculator();
     calculatorPanel_->refresh();
 }
+
+} // namespace mole

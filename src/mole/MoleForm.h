@@ -1,27 +1,33 @@
 #pragma once
 
-#include "Calculator.h"
-#include "app/FormWindow.h"
+#include "calculator/Calculator.h"
+#include "practice/PracticeScreen.h"
 
+namespace calculator {
 class CalculatorPanel;
-class PracticeChrome;
+}
+
+namespace mole {
 
 // モル: the practice screen "モル量の計算".
-class MoleForm : public FormWindow {
+class MoleForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
-    explicit MoleForm(Navigator& navigator);
+    explicit MoleForm(shell::Navigator& navigator);
 
-    void load() override;
+    const calculator::Calculator& calculator() const { return calculator_; }
 
-    PracticeChrome& chrome() { return *chrome_; }
-    const Calculator& calculator() const { return calculator_; }
+protected:
+    void start() override;
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
 
 private:
-    void openReference();
     void resetCalculator();
 
-    Calculator calculator_;
-    PracticeChrome* chrome_;
-    CalculatorPanel* calculatorPanel_;
+    calculator::Calculator calculator_;
+    calculator::CalculatorPanel* calculatorPanel_;
 };
+
+} // namespace mole

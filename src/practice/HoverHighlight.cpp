@@ -1,5 +1,7 @@
 #include "HoverHighlight.h"
 
+namespace practice {
+
 void HoverHighlight::reset(int highlighted, int hovered) {
     highlighted_ = highlighted;
     hovered_ = hovered;
@@ -26,3 +28,5 @@ HoverHighlight::Change HoverHighlight::overBackground() {
     highlighted_ = -1;
     return change;
 }
+
+} // namespace practice

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace practice {
+
 // Which palette entry shows its highlight picture while the pointer moves over
 // a click palette. Entries are numbered from 1; -1 means none highlighted.
 // Each move returns what the screen must change in its image boxes.
@@ -25,3 +27,5 @@ private:
     int highlighted_ = 1;
     int hovered_ = 1;
 };
+
+} // namespace practice

@@ -1,7 +1,7 @@
 #include "PracticeChrome.h"
 
-#include "app/FormWindow.h"
-#include "app/Navigator.h"
+#include "shell/FormWindow.h"
+#include "shell/Navigator.h"
 #include "util/Clock.h"
 #include "util/Fonts.h"
 #include "util/widgets/ImageBox.h"
@@ -10,27 +10,36 @@
 
 #include <QTimer>
 
+namespace practice {
+
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::kPMincho;
+using util::uiFont;
+using widgets::ImageBox;
+using widgets::paintJudgementLegend;
+using widgets::paintScorePanel;
+using widgets::PictureButton;
+using widgets::TextLabel;
+
 namespace {
 constexpr int tickMs = 100;
 constexpr double legendSeconds = 2;
 const QColor magenta(255, 0, 255);
-const QSize bannerBoxSize(472, 46);
-const QSize bannerTextSize(459, 31);
-const QSize buttonSize(115, 35);
 } // namespace
 
 PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator,
-                               const PracticeLayout& layout)
-    : QObject(&window), window_(window), navigator_(navigator), layout_(layout),
-      banner_(layout.bannerSeconds), mark_(legendSeconds) {
+                               const PracticeScreenInfo& info)
+    : QObject(&window), window_(window), navigator_(navigator), screen_(info.id),
+      banner_(info.shared.bannerSeconds), mark_(legendSeconds) {
     QWidget* w = &window;
+    const PracticeLayout& layout = info.shared;
 
     TextLabel::Look boxLook{uiFont(kPMincho, 14.25, true), Qt::white, magenta, true,
                             Qt::AlignCenter};
-    bannerBox_ = new TextLabel(w, layout.bannerBox, QRect(layout.bannerBoxAt, bannerBoxSize),
-                               boxLook, QStringLiteral("メッセージ"));
-    bannerText_ = new TextLabel(w, layout.bannerText, QRect(layout.bannerTextAt, bannerTextSize),
-                                boxLook, QStringLiteral("メッセージ"));
+    bannerBox_ = new TextLabel(w, layout.bannerBox, boxLook, QStringLiteral("メッセージ"));
+    bannerText_ = new TextLabel(w, layout.bannerText, boxLook, QStringLiteral("メッセージ"));
     bannerBox_->hide();
     bannerText_->hide();
     bannerTimer_ = new QTimer(w);
@@ -38,11 +47,9 @@ PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator,
     bannerTimer_->setInterval(tickMs);
     connect(bannerTimer_, &QTimer::timeout, this, &PracticeChrome::bannerTick);
 
-    judge_ = new PictureButton(w, layout.judgeButton, QRect(layout.judgeAt, buttonSize),
-                               QStringLiteral("解答判定"));
+    judge_ = new PictureButton(w, layout.judge, QStringLiteral("解答判定"));
     connect(judge_, &PictureButton::clicked, this, &PracticeChrome::judgeClicked);
-    legend_ = new ImageBox(w, layout.legend, QRect(layout.judgeAt, buttonSize),
-                           QStringLiteral("判定の色: 緑は正解、赤は誤り"));
+    legend_ = new ImageBox(w, layout.legend, QStringLiteral("判定の色: 緑は正解、赤は誤り"));
     legend_->setArt(paintJudgementLegend);
     legend_->hide();
     markTimer_ = new QTimer(w);
@@ -50,26 +57,27 @@ PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator,
     markTimer_->setInterval(tickMs);
     connect(markTimer_, &QTimer::timeout, this, &PracticeChrome::markTick);
 
-    scorePanel_ = new ImageBox(w, layout.scorePanel, QRect(layout.scorePanelAt, QSize(110, 60)),
-                               QStringLiteral("得点"));
+    scorePanel_ = new ImageBox(w, layout.scorePanel, QStringLiteral("得点"));
     scorePanel_->setArt(paintScorePanel);
     scoreLabel_ =
-        new TextLabel(w, layout.scoreLabel, QRect(layout.scoreLabelAt, QSize(102, 26)),
+        new TextLabel(w, layout.scoreLabel,
                       {uiFont(kPMincho, 21.75, true), Qt::white, Qt::black, false, Qt::AlignCenter},
                       QStringLiteral("得点"));
 
-    next_ = new PictureButton(w, layout.nextButton, QRect(layout.nextAt, QSize(54, 35)),
-                              QStringLiteral("次"), {QColor(0, 120, 0), Qt::white}, 14);
+    next_ =
+        new PictureButton(w, layout.next, QStringLiteral("次"), {QColor(0, 120, 0), Qt::white}, 14);
     next_->hide();
     connect(next_, &PictureButton::clicked, this, &PracticeChrome::nextClicked);
 
-    auto* quitButton = new PictureButton(w, layout.quitButton, QRect(layout.quitAt, buttonSize),
-                                         QStringLiteral("終了"));
+    auto* quitButton = new PictureButton(w, layout.quit, QStringLiteral("終了"));
     connect(quitButton, &PictureButton::clicked, this, &PracticeChrome::quit);
-    auto* menuButton =
-        new PictureButton(w, layout.menuButton, QRect(layout.menuAt, buttonSize),
-                          QStringLiteral("メニュー"), {QColor(0, 0, 170), Qt::white});
+    auto* menuButton = new PictureButton(w, layout.menu, QStringLiteral("メニュー"),
+                                         {QColor(0, 0, 170), Qt::white});
     connect(menuButton, &PictureButton::clicked, this, &PracticeChrome::backToMenu);
+
+    const ReferenceButton& ref = info.reference;
+    auto* reference = new PictureButton(w, ref.place, ref.face, ref.colors);
+    connect(reference, &PictureButton::clicked, this, &PracticeChrome::referenceClicked);
 }
 
 void PracticeChrome::showBanner(const QString& text) {
@@ -108,9 +116,14 @@ void PracticeChrome::addScore() {
     scoreLabel_->setCaption(score_.caption());
 }
 
-void PracticeChrome::setComplete(bool complete) {
-    complete_ = complete;
-    next_->setVisible(complete);
+void PracticeChrome::apply(const Outcome& outcome) {
+    if (!outcome.banner.isEmpty())
+        showBanner(outcome.banner);
+    if (outcome.showMark)
+        showMark();
+    for (int i = 0; i < outcome.newlyCorrect; ++i)
+        addScore();
+    next_->setVisible(outcome.complete);
 }
 
 void PracticeChrome::attachPalette(const QVector<ImageBox*>& entries,
@@ -142,11 +155,13 @@ void PracticeChrome::raiseOverlays() {
 }
 
 void PracticeChrome::quit() {
-    navigator_.unload(layout_.screen);
+    navigator_.unload(screen_);
     navigator_.endProgram();
 }
 
 void PracticeChrome::backToMenu() {
-    navigator_.unload(layout_.screen);
+    navigator_.unload(screen_);
     navigator_.show(ScreenId::Menu);
 }
+
+} // namespace practice

@@ -1,35 +1,49 @@
 #pragma once
 
-#include "app/ScreenId.h"
+#include "shell/ScreenId.h"
+#include "util/widgets/PictureButton.h"
+#include "util/widgets/Place.h"
 
-#include <QPoint>
 #include <QString>
 
-// Where one practice screen puts the shared elements, and under which control
-// names; the sizes are the same on every screen.
+namespace practice {
+
+// Where one practice screen puts the elements every practice screen shares,
+// under which control names.
 struct PracticeLayout {
-    ScreenId screen;
-    QString bannerBox;
-    QPoint bannerBoxAt;
-    QString bannerText;
-    QPoint bannerTextAt;
-    double bannerSeconds; // the banner hides at the first tick after this
-    QString judgeButton;
-    QPoint judgeAt;
-    QString legend; // lies where the judge button is
-    QString scorePanel;
-    QPoint scorePanelAt;
-    QString scoreLabel;
-    QPoint scoreLabelAt;
-    QString nextButton;
-    QPoint nextAt;
-    QString quitButton;
-    QPoint quitAt;
-    QString menuButton;
-    QPoint menuAt;
+    widgets::Place bannerBox;  // magenta box of the message banner
+    widgets::Place bannerText; // its text, over the box
+    double bannerSeconds;      // the banner hides at the first tick after this
+    widgets::Place judge;      // 解答判定
+    widgets::Place legend;     // the 正/誤 legend, where the judge button is
+    widgets::Place scorePanel;
+    widgets::Place scoreLabel;
+    widgets::Place next; // 次
+    widgets::Place quit; // 終了
+    widgets::Place menu; // メニュー
 };
 
-const PracticeLayout& formulaLayout();
-const PracticeLayout& coefficientLayout();
-const PracticeLayout& moleLayout();
-const PracticeLayout& reactionLayout();
+// The button that opens the screen's reference screen over it.
+struct ReferenceButton {
+    widgets::Place place;
+    QString face;
+    widgets::FaceColors colors;
+    shell::ScreenId target;
+};
+
+// One description of a practice screen: everything the four share, so that a
+// screen class adds only its own controls.
+struct PracticeScreenInfo {
+    shell::ScreenId id;
+    QString formName; // 化学式, 係数, モル, 反応量
+    QString caption;
+    PracticeLayout shared;
+    ReferenceButton reference;
+};
+
+const PracticeScreenInfo& formulaScreen();
+const PracticeScreenInfo& coefficientScreen();
+const PracticeScreenInfo& moleScreen();
+const PracticeScreenInfo& reactionScreen();
+
+} // namespace practice

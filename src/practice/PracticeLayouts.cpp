@@ -1,49 +1,124 @@
 #include "PracticeLayout.h"
 
-// One row of the table per screen; names and places differ, behaviour does not.
-const PracticeLayout& formulaLayout() {
-    static const PracticeLayout l{
-        ScreenId::Formula, "Label3",   {152, 234}, "Label4",   {160, 247}, 1.5,       "Command4",
-        {536, 445},        "Image6",   "Image5",   {21, 434},  "Label5",   {23, 461}, "command7",
-        {679, 445},        "Command5", {618, 21},  "command6", {618, 67}};
-    return l;
+namespace practice {
+
+using shell::ScreenId;
+
+// One description per screen; names and places differ, behaviour does not.
+const PracticeScreenInfo& formulaScreen() {
+    static const PracticeScreenInfo info{
+        .id = ScreenId::Formula,
+        .formName = QStringLiteral("化学式"),
+        .caption = QStringLiteral("化学式の練習"),
+        .shared =
+            {
+                .bannerBox = {.name = "Label3", .rect = {152, 234, 472, 46}},
+                .bannerText = {.name = "Label4", .rect = {160, 247, 459, 31}},
+                .bannerSeconds = 1.5,
+                .judge = {.name = "Command4", .rect = {536, 445, 115, 35}},
+                .legend = {.name = "Image6", .rect = {536, 445, 115, 35}},
+                .scorePanel = {.name = "Image5", .rect = {21, 434, 110, 60}},
+                .scoreLabel = {.name = "Label5", .rect = {23, 461, 102, 26}},
+                .next = {.name = "command7", .rect = {679, 445, 54, 35}},
+                .quit = {.name = "Command5", .rect = {618, 21, 115, 35}},
+                .menu = {.name = "command6", .rect = {618, 67, 115, 35}},
+            },
+        .reference =
+            {
+                .place = {.name = "Command1", .rect = {158, 445, 115, 35}},
+                .face = QStringLiteral("イオン表"),
+                .colors = {},
+                .target = ScreenId::IonTable,
+            },
+    };
+    return info;
 }
 
-const PracticeLayout& coefficientLayout() {
-    static const PracticeLayout l{ScreenId::Coefficient,
-                                  "Label7",
-                                  {135, 206},
-                                  "Label8",
-                                  {143, 219},
-                                  2,
-                                  "command6",
-                                  {538, 443},
-                                  "Image8",
-                                  "Image5",
-                                  {23, 432},
-                                  "Label6",
-                                  {25, 459},
-                                  "command7",
-                                  {681, 443},
-                                  "Command1",
-                                  {621, 6},
-                                  "Command2",
-                                  {621, 52}};
-    return l;
+const PracticeScreenInfo& coefficientScreen() {
+    static const PracticeScreenInfo info{
+        .id = ScreenId::Coefficient,
+        .formName = QStringLiteral("係数"),
+        .caption = QStringLiteral("反応式の係数"),
+        .shared =
+            {
+                .bannerBox = {.name = "Label7", .rect = {135, 206, 472, 46}},
+                .bannerText = {.name = "Label8", .rect = {143, 219, 459, 31}},
+                .bannerSeconds = 2,
+                .judge = {.name = "command6", .rect = {538, 443, 115, 35}},
+                .legend = {.name = "Image8", .rect = {538, 443, 115, 35}},
+                .scorePanel = {.name = "Image5", .rect = {23, 432, 110, 60}},
+                .scoreLabel = {.name = "Label6", .rect = {25, 459, 102, 26}},
+                .next = {.name = "command7", .rect = {681, 443, 54, 35}},
+                .quit = {.name = "Command1", .rect = {621, 6, 115, 35}},
+                .menu = {.name = "Command2", .rect = {621, 52, 115, 35}},
+            },
+        .reference =
+            {
+                .place = {.name = "Command3", .rect = {160, 443, 115, 35}},
+                .face = QStringLiteral("係数決定法"),
+                .colors = {},
+                .target = ScreenId::CoefficientHowTo,
+            },
+    };
+    return info;
 }
 
-const PracticeLayout& moleLayout() {
-    static const PracticeLayout l{
-        ScreenId::Mole, "Label7",   {68, 238}, "Label8",   {76, 251}, 2,         "Command5",
-        {491, 445},     "Image8",   "Image6",  {44, 434},  "Label6",  {46, 461}, "command7",
-        {650, 445},     "Command1", {628, 11}, "Command2", {628, 57}};
-    return l;
+const PracticeScreenInfo& moleScreen() {
+    static const PracticeScreenInfo info{
+        .id = ScreenId::Mole,
+        .formName = QStringLiteral("モル"),
+        .caption = QStringLiteral("モル量の計算"),
+        .shared =
+            {
+                .bannerBox = {.name = "Label7", .rect = {68, 238, 472, 46}},
+                .bannerText = {.name = "Label8", .rect = {76, 251, 459, 31}},
+                .bannerSeconds = 2,
+                .judge = {.name = "Command5", .rect = {491, 445, 115, 35}},
+                .legend = {.name = "Image8", .rect = {491, 445, 115, 35}},
+                .scorePanel = {.name = "Image6", .rect = {44, 434, 110, 60}},
+                .scoreLabel = {.name = "Label6", .rect = {46, 461, 102, 26}},
+                .next = {.name = "command7", .rect = {650, 445, 54, 35}},
+                .quit = {.name = "Command1", .rect = {628, 11, 115, 35}},
+                .menu = {.name = "Command2", .rect = {628, 57, 115, 35}},
+            },
+        .reference =
+            {
+                .place = {.name = "Command3", .rect = {192, 445, 115, 35}},
+                .face = QStringLiteral("計算方法"),
+                .colors = {QColor(0, 0, 170), Qt::white},
+                .target = ScreenId::MoleHowTo,
+            },
+    };
+    return info;
 }
 
-const PracticeLayout& reactionLayout() {
-    static const PracticeLayout l{
-        ScreenId::Reaction, "Label7",   {66, 249}, "Label8",   {74, 262}, 2,         "Command5",
-        {491, 445},         "Image8",   "Image6",  {44, 434},  "Label6",  {46, 461}, "command7",
-        {650, 445},         "Command1", {628, 11}, "Command2", {628, 57}};
-    return l;
+const PracticeScreenInfo& reactionScreen() {
+    static const PracticeScreenInfo info{
+        .id = ScreenId::Reaction,
+        .formName = QStringLiteral("反応量"),
+        .caption = QStringLiteral("化学反応の量"),
+        .shared =
+            {
+                .bannerBox = {.name = "Label7", .rect = {66, 249, 472, 46}},
+                .bannerText = {.name = "Label8", .rect = {74, 262, 459, 31}},
+                .bannerSeconds = 2,
+                .judge = {.name = "Command5", .rect = {491, 445, 115, 35}},
+                .legend = {.name = "Image8", .rect = {491, 445, 115, 35}},
+                .scorePanel = {.name = "Image6", .rect = {44, 434, 110, 60}},
+                .scoreLabel = {.name = "Label6", .rect = {46, 461, 102, 26}},
+                .next = {.name = "command7", .rect = {650, 445, 54, 35}},
+                .quit = {.name = "Command1", .rect = {628, 11, 115, 35}},
+                .menu = {.name = "Command2", .rect = {628, 57, 115, 35}},
+            },
+        .reference =
+            {
+                .place = {.name = "Command3", .rect = {192, 445, 115, 35}},
+                .face = QStringLiteral("計算方法"),
+                .colors = {QColor(0, 0, 170), Qt::white},
+                .target = ScreenId::ReactionHowTo,
+            },
+    };
+    return info;
 }
+
+} // namespace practice

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+namespace practice {
+
 void Score::add() {
     scored_ = true;
     if (value_ <= std::numeric_limits<std::int16_t>::max() - pointsPerItem)
@@ -11,3 +13,5 @@ void Score::add() {
 QString Score::caption() const {
     return scored_ ? QString::number(value_) : QString();
 }
+
+} // namespace practice

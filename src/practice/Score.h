@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace practice {
+
 // The points of one visit to a practice screen: 10 per item newly judged
 // correct. It never decreases and never wraps: near the top of the 16-bit
 // range a further item leaves it where it is.
@@ -20,3 +22,5 @@ private:
     std::int16_t value_ = 0;
     bool scored_ = false;
 };
+
+} // namespace practice

@@ -2,6 +2,11 @@
 
 #include "util/TimeOfDay.h"
 
+namespace practice {
+
+using util::secondsSince;
+using util::wholeSecond;
+
 void TimedNotice::show(double now) {
     start_ = wholeSecond(now);
     shown_ = true;
@@ -13,3 +18,5 @@ bool TimedNotice::tick(double now) {
     shown_ = false;
     return true;
 }
+
+} // namespace practice

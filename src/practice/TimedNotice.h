@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace practice {
+
 // Something shown for a while and hidden by the first timer tick after its
 // period: the message banner and the judgement legend. The start is stamped
 // in whole seconds of the time of day (halves to even), so the banner stays
@@ -24,3 +26,5 @@ private:
     std::int32_t start_ = 0;
     bool shown_ = false;
 };
+
+} // namespace practice

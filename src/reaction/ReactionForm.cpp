@@ -1,31 +1,20 @@
 #include "ReactionForm.h"
 
-#include "app/Navigator.h"
-#include "mole/CalculatorPanel.h"
-#include "practice/PracticeChrome.h"
-#include "util/widgets/PictureButton.h"
+#include "calculator/CalculatorPanel.h"
 
-ReactionForm::ReactionForm(Navigator& navigator)
-    : FormWindow(navigator, ScreenId::Reaction, QStringLiteral("反応量"),
-                 QStringLiteral("化学反応の量"), QSize(751, 501)),
-      chrome_(new PracticeChrome(*this, navigator, reactionLayout())),
-      calculatorPanel_(new CalculatorPanel(this, calculator_)) {
-    auto* reference =
-        new PictureButton(this, QStringLiteral("Command3"), QRect(QPoint(192, 445), QSize(115, 35)),
-                          QStringLiteral("計算方法"), {QColor(0, 0, 170), Qt::white});
-    connect(reference, &PictureButton::clicked, this, &ReactionForm::openReference);
-    chrome_->raiseOverlays();
-}
+namespace reaction {
 
-void ReactionForm::load() {
+ReactionForm::ReactionForm(shell::Navigator& navigator)
+    : PracticeScreen(navigator, practice::reactionScreen()),
+      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {}
+
+void ReactionForm::start() {
     resetCalculator();
-}
-
-void ReactionForm::openReference() {
-    this->navigator().show(ScreenId::ReactionHowTo);
 }
 
 void ReactionForm::resetCalculator() {
     calculator_.resetCalculator();
     calculatorPanel_->refresh();
 }
+
+} // namespace reaction

@@ -1,27 +1,33 @@
 #pragma once
 
-#include "app/FormWindow.h"
-#include "mole/Calculator.h"
+#include "calculator/Calculator.h"
+#include "practice/PracticeScreen.h"
 
+namespace calculator {
 class CalculatorPanel;
-class PracticeChrome;
+}
+
+namespace reaction {
 
 // 反応量: the practice screen "化学反応の量".
-class ReactionForm : public FormWindow {
+class ReactionForm : public practice::PracticeScreen {
     Q_OBJECT
 public:
-    explicit ReactionForm(Navigator& navigator);
+    explicit ReactionForm(shell::Navigator& navigator);
 
-    void load() override;
+    const calculator::Calculator& calculator() const { return calculator_; }
 
-    PracticeChrome& chrome() { return *chrome_; }
-    const Calculator& calculator() const { return calculator_; }
+protected:
+    void start() override;
+    void judgeClicked() override {}
+    void nextClicked() override {}
+    void draw(const practice::Outcome&) override {}
 
 private:
-    void openReference();
     void resetCalculator();
 
-    Calculator calculator_;
-    PracticeChrome* chrome_;
-    CalculatorPanel* calculatorPanel_;
+    calculator::Calculator calculator_;
+    calculator::CalculatorPanel* calculatorPanel_;
 };
+
+} // namespace reaction

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace util {
+
 // The time of day in seconds since midnight, with its fraction. Screens take
 // it through this interface so tests can set the time by hand.
 class Clock {
@@ -25,3 +27,5 @@ public:
 private:
     double now_;
 };
+
+} // namespace util

@@ -1,5 +1,7 @@
 #include "DataError.h"
 
+namespace util {
+
 namespace {
 // The material path as the learner reads it: "化学式/データ/元素.dat". The
 // program writes these paths with backslashes, which Japanese fonts draw as
@@ -29,3 +31,5 @@ QString DataError::message() const {
                           "%2\nメニューに戻ります。")
         .arg(where, problem_);
 }
+
+} // namespace util

@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace util {
+
 // A data file of the question material that cannot be used: missing,
 // unreadable, too short or malformed. Loaders throw it; the screen switcher
 // catches it, tells the learner in Japanese and goes back to the menu.
@@ -27,3 +29,5 @@ private:
     int line_;
     QString problem_;
 };
+
+} // namespace util

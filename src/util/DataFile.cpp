@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+namespace util {
+
 namespace {
 
 bool isBlank(QChar c) {
@@ -192,3 +194,5 @@ QString DataFile::line() {
     afterComma_ = false;
     return value;
 }
+
+} // namespace util

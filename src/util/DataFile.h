@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace util {
+
 // One data file of the question material, decoded from CP932 and read as a
 // stream of fields (comma or line-end separated, optionally double-quoted) or
 // as whole lines. Every fault — a missing file, bytes that are not CP932, too
@@ -49,3 +51,5 @@ private:
     int fieldLine_ = 1; // line where the last field began, for its messages
     bool afterComma_ = false;
 };
+
+} // namespace util

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace util {
+
 void installFontSubstitutions() {
     const QString notoSerif = QStringLiteral("Noto Serif CJK JP");
     const QString notoSans = QStringLiteral("Noto Sans CJK JP");
@@ -22,3 +24,5 @@ QFont uiFont(const QString& family, qreal pointSize, bool bold) {
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
+
+} // namespace util

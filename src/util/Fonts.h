@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+namespace util {
+
 // The three faces the screens are laid out with. Debian has no MS fonts; the
 // IPA fonts have the same metrics class and are substituted for them.
 inline const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
@@ -16,3 +18,5 @@ void installFontSubstitutions();
 
 // A font of one of the three faces at a point size (fractions kept, as 14.25).
 QFont uiFont(const QString& family, qreal pointSize, bool bold = false);
+
+} // namespace util

@@ -1,5 +1,7 @@
 #include "HalfWidth.h"
 
+namespace util {
+
 QString toHalfWidth(const QString& text) {
     QString out = text;
     for (QChar& c : out) {
@@ -11,3 +13,5 @@ QString toHalfWidth(const QString& text) {
     }
     return out;
 }
+
+} // namespace util

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+namespace util {
+
 QString basePathFrom(const QString& executableDir) {
     QString base = executableDir;
     if (base.endsWith(u'\\') || base.endsWith(u'/'))
@@ -14,3 +16,5 @@ QString materialPath(const QString& basePath, const QString& relativePath) {
     rel.replace(u'\\', u'/');
     return QDir::toNativeSeparators(basePath + rel);
 }
+
+} // namespace util

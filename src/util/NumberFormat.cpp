@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace util {
+
 QString numberText(double x) {
     if (x == 0 || !std::isfinite(x)) {
         // Non-finite values never reach the screens; they read as zero rather
@@ -85,3 +87,5 @@ double numberValue(const QString& text) {
 double roundToTenth(double v) {
     return std::floor(v * 10 + 0.5) / 10;
 }
+
+} // namespace util

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace util {
+
 // numberText(x): the screens' number-to-text form. A blank before zero and
 // positive values, "-" before negative ones; up to 15 significant digits,
 // rounded, trailing zeros and point dropped; no "0" before the point below 1
@@ -16,3 +18,5 @@ double numberValue(const QString& text);
 
 // roundToTenth(v) = floor(v * 10 + 0.5) / 10: halves go up, also below zero.
 double roundToTenth(double v);
+
+} // namespace util

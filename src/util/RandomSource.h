@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace util {
+
 // Values in [0, 1) for drawing questions. Screens re-seed from the time of
 // day before each draw; re-seeding mixes the time into the state instead of
 // replacing it, so a draw repeated within the same clock tick still gives a
@@ -24,3 +26,5 @@ private:
     std::uint64_t step();
     std::uint64_t state_;
 };
+
+} // namespace util

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace util {
+
 namespace {
 constexpr double secondsPerDay = 86400;
 }
@@ -20,3 +22,5 @@ double secondsSince(std::int32_t stamp, double now) {
         d += secondsPerDay;
     return d;
 }
+
+} // namespace util

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace util {
+
 // Seconds since midnight rounded to a whole second, halves to the even
 // neighbour, as the banner and the judgement legend stamp their start.
 std::int32_t wholeSecond(double timeOfDay);
@@ -11,3 +13,5 @@ std::int32_t wholeSecond(double timeOfDay);
 // shown at 23:59:59 still hides two seconds later. Slightly negative when the
 // stamp was rounded up.
 double secondsSince(std::int32_t stamp, double now);
+
+} // namespace util

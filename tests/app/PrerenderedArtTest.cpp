@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+using app::firstScreenPictures;
+using widgets::Art;
+using widgets::drawAtScale;
+using widgets::prerendered;
+using widgets::prerenderedImage;
+using widgets::PrerenderedPicture;
+
 // The menu's pictures drawn ahead at build time are exactly what the live
 // drawing gives at both scales, so prerendering changes nothing on screen.
 TEST(PrerenderedArtTest, PicturesMatchTheLiveDrawing) {

@@ -16,6 +16,9 @@
 #include <string>
 #include <vector>
 
+using app::referenceDocument;
+using app::referencePicture;
+
 namespace {
 
 struct Page {

@@ -7,6 +7,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+using shell::FormWindow;
+using shell::ScreenId;
+using widgets::ImageBox;
+using widgets::PictureButton;
+
 namespace {
 
 struct Window {

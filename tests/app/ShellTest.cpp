@@ -1,9 +1,17 @@
-#include "app/ProgramState.h"
+#include "shell/ProgramState.h"
 #include "support/ScreenFixture.h"
 #include "util/widgets/PictureButton.h"
 #include "util/widgets/TextLabel.h"
 
 #include <QTest>
+
+using app::createScreen;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::DataError;
+using widgets::PictureButton;
+using widgets::TextLabel;
 
 namespace {
 

@@ -10,6 +10,10 @@
 #include <set>
 #include <utility>
 
+using formula::buildCorrectCode;
+using formula::compoundName;
+using formula::IonPair;
+
 namespace {
 
 using namespace formulaTest;

@@ -14,6 +14,11 @@
 #include <set>
 #include <utility>
 
+using formula::FormulaData;
+using shell::ScreenId;
+using util::DataError;
+using util::materialPath;
+
 namespace {
 
 using namespace formulaTest;

@@ -14,6 +14,14 @@
 
 #include <gtest/gtest.h>
 
+using formula::compoundName;
+using formula::FormulaForm;
+using shell::ScreenId;
+using util::materialPath;
+using widgets::ImageBox;
+using widgets::RectShape;
+using widgets::TextLabel;
+
 namespace {
 
 using namespace formulaTest;

@@ -9,6 +9,16 @@
 #include <utility>
 #include <vector>
 
+using formula::FormulaPractice;
+using formula::FormulaRow;
+using formula::glyph;
+using formula::IonPair;
+using formula::PlacedGlyph;
+using formula::RowMark;
+using practice::Outcome;
+using util::ManualClock;
+using util::RecentMemory;
+
 namespace {
 
 using namespace formulaTest;
@@ -46,7 +56,7 @@ protected:
             enter(r, standardSet[r - 1].second);
     }
 
-    RecentMemory recent{300, 150};
+    RecentMemory recent{300, 150, 101};
     ManualClock clock;
     ScriptedRandom random;
     FormulaPractice practice{material(), recent, clock, random};
@@ -100,9 +110,9 @@ TEST_P(FormulaEntryTest, PlacesGlyphsByWidth) {
     const EntryCase& c = GetParam();
     practice.selectRow(4);
     for (int step : c.steps) {
-        FormulaOutcome outcome = step == deleteOne  ? practice.deleteGlyph()
-                                 : step == clearAll ? practice.clearFormula()
-                                                    : practice.enterGlyph(step);
+        Outcome outcome = step == deleteOne  ? practice.deleteGlyph()
+                          : step == clearAll ? practice.clearFormula()
+                                             : practice.enterGlyph(step);
         EXPECT_TRUE(outcome.banner.isEmpty());
     }
     const FormulaRow& row = practice.row(4);
@@ -174,7 +184,7 @@ TEST_F(FormulaPracticeTest, ChoosingARowMovesTheShade) {
 TEST_F(FormulaPracticeTest, ACorrectRowIsLockedAndScoresOnce) {
     enter(3, "NaCl");
     practice.selectRow(5);
-    FormulaOutcome first = practice.judgeRows();
+    Outcome first = practice.judgeRows();
     EXPECT_EQ(first.newlyCorrect, 1);
     EXPECT_TRUE(first.showMark);
     EXPECT_EQ(practice.row(3).mark, RowMark::Correct);
@@ -189,7 +199,7 @@ TEST_F(FormulaPracticeTest, ACorrectRowIsLockedAndScoresOnce) {
     EXPECT_EQ(practice.row(4).mark, RowMark::Selected);
     EXPECT_EQ(practice.row(3).mark, RowMark::Correct);
 
-    FormulaOutcome again = practice.judgeRows();
+    Outcome again = practice.judgeRows();
     EXPECT_EQ(again.newlyCorrect, 0);
     EXPECT_FALSE(again.showMark); // nothing left to judge
     EXPECT_EQ(practice.row(3).mark, RowMark::Correct);
@@ -197,7 +207,7 @@ TEST_F(FormulaPracticeTest, ACorrectRowIsLockedAndScoresOnce) {
 
 TEST_F(FormulaPracticeTest, JudgingEmptyRowsShowsNoLegend) {
     practice.selectRow(6);
-    FormulaOutcome outcome = practice.judgeRows();
+    Outcome outcome = practice.judgeRows();
     EXPECT_FALSE(outcome.showMark);
     EXPECT_EQ(outcome.newlyCorrect, 0);
     EXPECT_EQ(practice.selectedRow(), 0);
@@ -213,7 +223,7 @@ TEST_F(FormulaPracticeTest, ThreeRightAndTwoWrong) {
     enter(6, "Al2(SO4)3");
     enter(4, "CaOH2");
     enter(5, "Cu(SO4)");
-    FormulaOutcome outcome = practice.judgeRows();
+    Outcome outcome = practice.judgeRows();
     EXPECT_EQ(outcome.newlyCorrect, 3);
     EXPECT_TRUE(outcome.showMark);
     EXPECT_EQ(practice.row(4).mark, RowMark::Wrong);
@@ -234,7 +244,7 @@ TEST_F(FormulaPracticeTest, ACompleteSetWaitsForNext) {
     EXPECT_TRUE(practice.enterGlyph(O).banner.isEmpty());
     EXPECT_TRUE(practice.deleteGlyph().banner.isEmpty());
     EXPECT_TRUE(practice.clearFormula().banner.isEmpty());
-    const FormulaOutcome judged = practice.judgeRows();
+    const Outcome judged = practice.judgeRows();
     EXPECT_FALSE(judged.showMark);
     EXPECT_EQ(judged.newlyCorrect, 0);
 
@@ -242,7 +252,7 @@ TEST_F(FormulaPracticeTest, ACompleteSetWaitsForNext) {
     for (int n = 11; n <= 20; ++n)
         lithiumSalts.push_back(valueFor(n, material().pairCount()));
     random.script(lithiumSalts);
-    EXPECT_TRUE(practice.nextSet().newSet);
+    EXPECT_TRUE(practice.nextSet().newQuestion);
     EXPECT_FALSE(practice.isComplete());
     EXPECT_EQ(practice.row(1).name, QStringLiteral("水酸化リチウム"));
     for (int r = 1; r <= 10; ++r) {
@@ -278,7 +288,7 @@ class FormulaJudgeTest : public FormulaPracticeTest,
 TEST_P(FormulaJudgeTest, OnlyTheBuiltGlyphOrderIsCorrect) {
     const JudgeCase& c = GetParam();
     enter(c.row, c.entered);
-    const FormulaOutcome outcome = practice.judgeRows();
+    const Outcome outcome = practice.judgeRows();
     EXPECT_EQ(practice.row(c.row).correct, c.correct);
     EXPECT_EQ(practice.row(c.row).mark, c.correct ? RowMark::Correct : RowMark::Wrong);
     EXPECT_EQ(outcome.newlyCorrect, c.correct ? 1 : 0);

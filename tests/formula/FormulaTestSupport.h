@@ -1,8 +1,8 @@
 #pragma once
 
 #include "formula/FormulaData.h"
-#include "practice/RecentMemory.h"
-#include "util/RandomSource.h"
+#include "support/ScriptedRandom.h"
+#include "util/RecentMemory.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +15,8 @@
 // Helpers shared by the formula tests; none of them goes through the code
 // under test to build what it expects.
 namespace formulaTest {
+
+using testSupport::ScriptedRandom;
 
 // A formula written as on paper ("Al2(SO4)3", "(CH3COO)2Ca") as the glyph
 // codes of the palette: a capital with an optional small letter is an
@@ -50,13 +52,13 @@ inline QString materialDir() {
     return QStringLiteral(CHEMDRILL_BUILD_DIR);
 }
 
-inline const FormulaData& material() {
-    static const FormulaData data = FormulaData::load(materialDir());
+inline const formula::FormulaData& material() {
+    static const formula::FormulaData data = formula::FormulaData::load(materialDir());
     return data;
 }
 
 // The askable pair number of cation c with anion a.
-inline int pairNumber(const FormulaData& data, int c, int a) {
+inline int pairNumber(const formula::FormulaData& data, int c, int a) {
     for (int n = 1; n <= data.pairCount(); ++n)
         if (data.pair(n).cation == c && data.pair(n).anion == a)
             return n;
@@ -67,30 +69,5 @@ inline int pairNumber(const FormulaData& data, int c, int a) {
 inline double valueFor(int n, int count) {
     return (n - 0.5) / count;
 }
-
-// A random source that plays back the values it is given, then repeats the
-// last; it counts re-seeds and remembers the time of each.
-class ScriptedRandom : public RandomSource {
-public:
-    void script(std::vector<double> values) { values_.assign(values.begin(), values.end()); }
-    void reseed(double timeOfDay) override { seeds.push_back(timeOfDay); }
-    double next() override {
-        ++draws;
-        if (values_.size() > 1) {
-            last_ = values_.front();
-            values_.pop_front();
-        } else if (!values_.empty()) {
-            last_ = values_.front();
-        }
-        return last_;
-    }
-
-    std::vector<double> seeds;
-    int draws = 0;
-
-private:
-    std::deque<double> values_;
-    double last_ = 0;
-};
 
 } // namespace formulaTest

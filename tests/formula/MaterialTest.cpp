@@ -11,6 +11,13 @@
 #include <map>
 #include <numeric>
 
+using formula::buildCorrectCode;
+using formula::compoundName;
+using formula::FormulaData;
+using formula::Ion;
+using formula::IonPair;
+using util::materialPath;
+
 namespace {
 
 using namespace formulaTest;

@@ -14,6 +14,16 @@
 #include <set>
 #include <vector>
 
+using formula::FormulaData;
+using formula::FormulaPractice;
+using formula::IonPair;
+using util::Clock;
+using util::ManualClock;
+using util::materialPath;
+using util::MixingRandom;
+using util::RandomSource;
+using util::RecentMemory;
+
 namespace {
 
 using namespace formulaTest;
@@ -73,7 +83,7 @@ private:
 };
 
 TEST(QuestionDrawTest, AnyHundredAndTwoQuestionsDifferAcrossSetsAndVisits) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock(36000); // a still clock: re-seeding must still give fresh values
     RecentSeekingRandom random(recent, material().pairCount());
     std::vector<int> asked;
@@ -87,7 +97,7 @@ TEST(QuestionDrawTest, AnyHundredAndTwoQuestionsDifferAcrossSetsAndVisits) {
 }
 
 TEST(QuestionDrawTest, ReseedsFromTheTimeOfDay) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock(45296.25);
     ScriptedRandom random;
     FormulaPractice practice(material(), recent, clock, random);
@@ -117,7 +127,7 @@ TEST(QuestionDrawTest, WithOneHundredAndTwoPairsTheOrderRepeatsExactly) {
     const FormulaData data = FormulaData::load(dir.path());
     ASSERT_EQ(data.pairCount(), 102);
 
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock;
     MixingRandom random(99);
     std::vector<int> asked;
@@ -128,7 +138,7 @@ TEST(QuestionDrawTest, WithOneHundredAndTwoPairsTheOrderRepeatsExactly) {
 }
 
 TEST(QuestionDrawTest, ASourceStuckOnOneValueStillFillsTheSet) {
-    RecentMemory recent(300, 150);
+    RecentMemory recent(300, 150, 101);
     ManualClock clock;
     ScriptedRandom random;
     random.script({0.5});

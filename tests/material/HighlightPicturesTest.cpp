@@ -12,6 +12,15 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+using coefficient::digitBoxHeight;
+using coefficient::digitBoxWidth;
+using coefficient::paintDigitBox;
+using formula::glyphCount;
+using formula::paintPaletteEntry;
+using formula::paletteEntryHeight;
+using formula::paletteEntryWidth;
+using util::materialPath;
+
 namespace {
 
 QImage drawn(QSize size, const std::function<void(QPainter&, const QRectF&)>& paint) {

@@ -12,6 +12,17 @@
 
 #include <functional>
 
+using app::createScreen;
+using practice::PracticeChrome;
+using shell::FormWindow;
+using shell::Navigator;
+using shell::ScreenId;
+using util::materialPath;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::TextLabel;
+
 namespace {
 
 // A practice screen with only the shared elements and a three-entry palette,
@@ -21,7 +32,7 @@ public:
     explicit ChromeOnlyForm(Navigator& nav)
         : FormWindow(nav, ScreenId::Formula, QStringLiteral("化学式"),
                      QStringLiteral("化学式の練習"), QSize(751, 501)),
-          chrome(new PracticeChrome(*this, nav, formulaLayout())) {
+          chrome(new PracticeChrome(*this, nav, practice::formulaScreen())) {
         QVector<ImageBox*> entries;
         for (int k = 1; k <= 3; ++k)
             entries << new ImageBox(this, groupName(QStringLiteral("Image2"), k),
@@ -113,17 +124,24 @@ TEST_F(PracticeChromeTest, LegendStandsInForTheJudgeButtonForTwoSeconds) {
     EXPECT_FALSE(find<QTimer>(QStringLiteral("Timer2"))->isActive());
 }
 
-TEST_F(PracticeChromeTest, ScoreLabelAndNextButtonFollowTheRules) {
+TEST_F(PracticeChromeTest, AnOutcomeSetsScoreBannerLegendAndNextButton) {
     auto* label = find<TextLabel>(QStringLiteral("Label5"));
     auto* next = find<PictureButton>(QStringLiteral("command7"));
+    auto* legend = find(QStringLiteral("Image6"));
     EXPECT_EQ(label->text(), QString());
     EXPECT_FALSE(next->isVisible());
-    form->chrome->addScore();
-    EXPECT_EQ(label->text(), QStringLiteral("10"));
-    form->chrome->setComplete(true);
+
+    form->chrome->apply({.banner = {}, .showMark = true, .newlyCorrect = 2, .complete = true});
+    EXPECT_EQ(label->text(), QStringLiteral("20"));
     EXPECT_TRUE(next->isVisible());
-    form->chrome->setComplete(false);
+    EXPECT_TRUE(legend->isVisible());
+    EXPECT_FALSE(bannerUp());
+
+    // 次 follows the rules' flag both ways; an empty outcome adds nothing.
+    form->chrome->apply({.banner = QStringLiteral("解答欄を選択して下さい")});
     EXPECT_FALSE(next->isVisible());
+    EXPECT_TRUE(bannerUp());
+    EXPECT_EQ(label->text(), QStringLiteral("20"));
 }
 
 TEST_F(PracticeChromeTest, HoverHighlightFollowsThePointer) {

@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using practice::HoverHighlight;
+using practice::Score;
+using practice::TimedNotice;
+
 namespace {
 
 // A notice shown at `shownAt` and ticked every 0.1 s from 0.05 s on (off the

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/FormWindow.h"
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
+#include "app/ScreenFactory.h"
+#include "shell/FormWindow.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Clock.h"
 #include "util/DataError.h"
 #include "util/RandomSource.h"
@@ -17,9 +18,9 @@
 // boxes, and a flag instead of ending the process.
 class ScreenFixture : public ::testing::Test {
 protected:
-    ScreenFixture() : navigator(state, clock, random) {
+    ScreenFixture() : navigator(state, clock, random, app::createScreen) {
         state.basePath = QStringLiteral(CHEMDRILL_BUILD_DIR);
-        navigator.setErrorReporter([this](const DataError& e) { errors << e.message(); });
+        navigator.setErrorReporter([this](const util::DataError& e) { errors << e.message(); });
         navigator.setQuitHandler([this] { ended = true; });
     }
     ~ScreenFixture() override { settle(); }
@@ -32,15 +33,15 @@ protected:
         }
     }
 
-    template <class T = QWidget> T* control(ScreenId id, const QString& name) {
-        FormWindow* w = navigator.loaded(id);
+    template <class T = QWidget> T* control(shell::ScreenId id, const QString& name) {
+        shell::FormWindow* w = navigator.loaded(id);
         return w ? w->findChild<T*>(name) : nullptr;
     }
 
-    ProgramState state;
-    ManualClock clock{36000};
-    MixingRandom random{12345};
-    Navigator navigator;
+    shell::ProgramState state;
+    util::ManualClock clock{36000};
+    util::MixingRandom random{12345};
+    shell::Navigator navigator;
     QStringList errors;
     bool ended = false;
 };

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using app::prepareApplication;
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+using util::DataError;
+using util::DataFile;
+
 namespace {
 
 const QString kPath = QStringLiteral("\\テスト\\データ.dat");

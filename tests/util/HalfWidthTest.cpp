@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using util::toHalfWidth;
+
 TEST(HalfWidthTest, ConvertsFullWidthLatinDigitsAndSigns) {
     struct Case {
         const char* in;

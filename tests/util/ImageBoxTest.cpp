@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using widgets::ImageBox;
+
 // A missing picture leaves the box empty and is reported once, naming the path.
 TEST(ImageBoxTest, MissingPictureLeavesTheBoxEmptyAndWarnsOnce) {
     QTemporaryDir dir;

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+using util::basePathFrom;
+using util::materialPath;
+
 TEST(MaterialPathTest, BasePathDropsOneTrailingSeparatorOnly) {
     EXPECT_EQ(basePathFrom(QStringLiteral("C:\\")), QStringLiteral("C:"));
     EXPECT_EQ(basePathFrom(QStringLiteral("C:\\a\\b")), QStringLiteral("C:\\a\\b"));

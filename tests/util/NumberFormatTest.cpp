@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+using util::numberText;
+using util::numberValue;
+using util::roundToTenth;
+
 namespace {
 
 struct TextCase {

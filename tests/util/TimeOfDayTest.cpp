@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+using util::secondsSince;
+using util::wholeSecond;
+
 TEST(TimeOfDayTest, WholeSecondRoundsHalvesToEven) {
     EXPECT_EQ(wholeSecond(36000.4), 36000);
     EXPECT_EQ(wholeSecond(36000.6), 36001);

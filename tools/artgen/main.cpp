@@ -11,6 +11,11 @@
 
 #include <cstdio>
 
+using app::firstScreenPictures;
+using util::installFontSubstitutions;
+using widgets::drawAtScale;
+using widgets::PrerenderedPicture;
+
 namespace {
 
 QByteArray cArray(const QByteArray& bytes) {
@@ -78,6 +83,6 @@ int main(int argc, char** argv) {
         "    return {};\n"
         "}\n"
         "} // namespace\n\n"
-        "void linkPrerenderedPictures() { installPrerenderedPictures(find); }\n");
+        "void linkPrerenderedPictures() { widgets::installPrerenderedPictures(find); }\n");
     return out.error() == QFile::NoError ? 0 : 1;
 }

@@ -1,7 +1,8 @@
 #include "ScreenGallery.h"
 
-#include "app/FormWindow.h"
+#include "app/ScreenFactory.h"
 #include "formula/FormulaForm.h"
+#include "shell/FormWindow.h"
 #include "util/DataError.h"
 #include "util/widgets/Art.h"
 #include "util/widgets/Controls.h"
@@ -14,8 +15,17 @@
 #include <cstdio>
 #include <exception>
 
+using formula::FormulaForm;
+using shell::FormWindow;
+using shell::ScreenId;
+using util::DataError;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::programIcon;
+
 ScreenGallery::ScreenGallery(const QString& basePath, const QDir& outDir, const QString& suffix)
-    : outDir_(outDir), suffix_(suffix), navigator_(state_, clock_, random_) {
+    : outDir_(outDir), suffix_(suffix), navigator_(state_, clock_, random_, app::createScreen) {
     state_.basePath = basePath;
     navigator_.setErrorReporter([this](const DataError& e) { loadError_ = e.message(); });
     // Only the gallery decides when it is done.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Navigator.h"
-#include "app/ProgramState.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
 #include "util/Clock.h"
 #include "util/RandomSource.h"
 
@@ -21,17 +21,17 @@ public:
     int renderAll();
 
 private:
-    bool render(ScreenId id, const QString& fileName);
+    bool render(shell::ScreenId id, const QString& fileName);
     bool writeIcon();
     // Brings a screen into a state worth showing (an exercise mid-way).
-    static void stage(FormWindow* window);
+    static void stage(shell::FormWindow* window);
     static void settle();
 
     QDir outDir_;
     QString suffix_;
-    ProgramState state_;
-    ManualClock clock_{36000};
-    MixingRandom random_{20240401};
-    Navigator navigator_;
+    shell::ProgramState state_;
+    util::ManualClock clock_{36000};
+    util::MixingRandom random_{20240401};
+    shell::Navigator navigator_;
     QString loadError_;
 };

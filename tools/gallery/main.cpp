@@ -14,6 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 
+using app::prepareApplication;
+using util::basePathFrom;
+
 namespace {
 QtMessageHandler defaultHandler = nullptr;
 

@@ -4,6 +4,10 @@
 
 #include <QPainter>
 
+using coefficient::digitBoxHeight;
+using coefficient::digitBoxWidth;
+using coefficient::paintDigitBox;
+
 // \係数: the digit pad's highlight pictures.
 void generateCoefficientMaterial(MaterialWriter& out) {
     for (int d = 1; d <= 8; ++d) {

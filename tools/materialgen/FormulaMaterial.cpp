@@ -13,6 +13,17 @@
 #include <array>
 #include <vector>
 
+using formula::Glyph;
+using formula::glyph;
+using formula::glyphCode;
+using formula::glyphCount;
+using formula::GlyphKind;
+using formula::glyphPictureSize;
+using formula::paintGlyph;
+using formula::paintPaletteEntry;
+using formula::paletteEntryHeight;
+using formula::paletteEntryWidth;
+
 namespace {
 
 constexpr int ionCount = 15;

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStringEncoder>
 
+using util::materialPath;
+
 MaterialWriter::MaterialWriter(QString sourceRoot, QString outputRoot)
     : sourceRoot_(std::move(sourceRoot)), outputRoot_(std::move(outputRoot)) {}
 

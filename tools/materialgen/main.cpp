@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using util::installFontSubstitutions;
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,6 +13,11 @@
 #include <cmath>
 #include <utility>
 
+namespace widgets {
+
+using util::kPMincho;
+using util::uiFont;
+
 namespace {
 const QColor kRed(200, 0, 0);
 const QColor kGreen(0, 160, 40);
@@ -241,3 +246,5 @@ QIcon programIcon() {
     }
     return icon;
 }
+
+} // namespace widgets

@@ -9,6 +9,8 @@
 
 class QPainter;
 
+namespace widgets {
+
 // The screens' own pictures, drawn by code at whatever scale the window has,
 // so they stay sharp at 100 % and at 200 %. Each takes the rectangle to fill
 // in logical pixels.
@@ -30,3 +32,5 @@ void paintJudgementLegend(QPainter& p, const QRectF& r);
 void paintMenuTitle(QPainter& p, const QRectF& r);
 // The program icon, at the usual icon sizes.
 QIcon programIcon();
+
+} // namespace widgets

@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 
+namespace widgets {
+
 namespace {
 
 class ImageBoxAccessible : public QAccessibleWidget {
@@ -37,10 +39,10 @@ private:
 QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("ImageBox"))
+    if (className == QLatin1String("widgets::ImageBox"))
         return new ImageBoxAccessible(static_cast<ImageBox*>(object));
     // A screen is a window to assistive technology, named by its caption.
-    if (className == QLatin1String("FormWindow"))
+    if (className == QLatin1String("shell::FormWindow"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
@@ -50,3 +52,5 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
 void installControlAccessibility() {
     QAccessible::installFactory(factory);
 }
+
+} // namespace widgets

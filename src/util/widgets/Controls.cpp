@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace widgets {
+
 void placeControl(QWidget* w, const QString& name, const QRect& rect,
                   const QString& accessibleName) {
     w->setObjectName(name);
@@ -13,3 +15,5 @@ void placeControl(QWidget* w, const QString& name, const QRect& rect,
 QString groupName(const QString& group, int index) {
     return QStringLiteral("%1_%2").arg(group).arg(index);
 }
+
+} // namespace widgets

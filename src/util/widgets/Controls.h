@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace widgets {
+
 // Every control of a screen is declared the same way: its name (a group
 // member with its index, as "Image2_5"), its place in the client area, and
 // what a screen reader should call it.
@@ -13,3 +15,5 @@ void placeControl(QWidget* w, const QString& name, const QRect& rect,
 
 // "Image2" and 5 give "Image2_5": the object name of a group member.
 QString groupName(const QString& group, int index);
+
+} // namespace widgets

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+namespace widgets {
+
 namespace {
 // One warning per missing file for the whole run, however often it is asked for.
 void warnMissing(const QString& path) {
@@ -81,3 +83,5 @@ void ImageBox::mouseReleaseEvent(QMouseEvent* e) {
 void ImageBox::mouseMoveEvent(QMouseEvent*) {
     emit pointerMoved();
 }
+
+} // namespace widgets

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Art.h"
+#include "Place.h"
 
 #include <QPixmap>
 #include <QWidget>
+
+namespace widgets {
 
 // An image box: shows a picture at its own size from its top-left corner, or
 // nothing. The picture is either one of the screen's own (drawn by code) or a
@@ -14,6 +17,8 @@ class ImageBox : public QWidget {
 public:
     ImageBox(QWidget* parent, const QString& name, const QRect& rect,
              const QString& accessibleName = {});
+    ImageBox(QWidget* parent, const Place& place, const QString& accessibleName = {})
+        : ImageBox(parent, place.objectName(), place.rect, accessibleName) {}
 
     // Loads a material picture. A missing or unreadable file leaves the box
     // empty and is reported once per path on stderr.
@@ -45,3 +50,5 @@ private:
     bool clickable_ = false;
     bool pressed_ = false;
 };
+
+} // namespace widgets

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+namespace widgets {
+
 PictureButton::PictureButton(QWidget* parent, const QString& name, const QRect& rect,
                              const QString& label, FaceColors colors, qreal pointSize)
     : QAbstractButton(parent), label_(label), colors_(colors), pointSize_(pointSize) {
@@ -31,3 +33,5 @@ void PictureButton::paintEvent(QPaintEvent*) {
     }
     paintButtonFace(p, r, label_, colors_, pointSize_, isDown());
 }
+
+} // namespace widgets

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace widgets {
+
 namespace {
 PrerenderedLookup lookup = nullptr;
 } // namespace
@@ -45,3 +47,5 @@ Art prerendered(const QString& key, Art live) {
         live(p, r);
     };
 }
+
+} // namespace widgets

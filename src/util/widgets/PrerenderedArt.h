@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+namespace widgets {
+
 // Pictures of the first screen drawn ahead, at build time, by the same code
 // that would draw them live, at scale 1 and 2. With them the menu comes up
 // without loading a single font; at any other scale, or where the pictures
@@ -31,3 +33,5 @@ QImage drawAtScale(const PrerenderedPicture& picture, int scale);
 // Draws the prerendered picture when one fits the painter's scale and the
 // rectangle, else draws live.
 Art prerendered(const QString& key, Art live);
+
+} // namespace widgets

@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+namespace widgets {
+
 RectShape::RectShape(QWidget* parent, const QString& name, const QRect& rect,
                      const QString& accessibleName)
     : QWidget(parent) {
@@ -42,3 +44,5 @@ void RectShape::paintEvent(QPaintEvent*) {
         p.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }
 }
+
+} // namespace widgets

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "Place.h"
+
 #include <QMargins>
 #include <QWidget>
+
+namespace widgets {
 
 // A rectangle of a screen: no fill (transparent) or a solid fill colour, and
 // an optional border. Mouse events pass through it to what lies beneath.
@@ -10,6 +14,8 @@ class RectShape : public QWidget {
 public:
     RectShape(QWidget* parent, const QString& name, const QRect& rect,
               const QString& accessibleName = {});
+    RectShape(QWidget* parent, const Place& place, const QString& accessibleName = {})
+        : RectShape(parent, place.objectName(), place.rect, accessibleName) {}
 
     void setFillColor(const QColor& c);
     // true: solid fill; false: transparent (the colour is kept).
@@ -32,3 +38,5 @@ private:
     int borderWidth_ = 0;
     QMargins inset_;
 };
+
+} // namespace widgets

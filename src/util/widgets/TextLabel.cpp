@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+namespace widgets {
+
 TextLabel::TextLabel(QWidget* parent, const QString& name, const QRect& rect, const Look& look,
                      const QString& role)
     : QLabel(parent), role_(role) {
@@ -38,3 +40,5 @@ void TextLabel::mouseReleaseEvent(QMouseEvent* e) {
         emit clicked();
     QLabel::mouseReleaseEvent(e);
 }
+
+} // namespace widgets

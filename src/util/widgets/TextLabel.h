@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Place.h"
+
 #include <QLabel>
+
+namespace widgets {
 
 // A label of a screen: caption, font, colours, alignment, and a transparent or
 // opaque background. Transparent labels lie on pictures and must not paint
@@ -19,6 +23,8 @@ public:
     // role: what a screen reader says of an empty label (a box's purpose).
     TextLabel(QWidget* parent, const QString& name, const QRect& rect, const Look& look,
               const QString& role = {});
+    TextLabel(QWidget* parent, const Place& place, const Look& look, const QString& role = {})
+        : TextLabel(parent, place.objectName(), place.rect, look, role) {}
 
     void setCaption(const QString& caption);
     void setBackground(const QColor& c);
@@ -33,3 +39,5 @@ protected:
 private:
     QString role_;
 };
+
+} // namespace widgets

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+namespace shell {
+
 class Navigator;
 
 // A screen's window: its caption, fixed client size, black background, the
@@ -34,3 +36,5 @@ private:
     Navigator& navigator_;
     ScreenId id_;
 };
+
+} // namespace shell

@@ -1,9 +1,11 @@
-#include "mole/Calculator.h"
+#include "calculator/Calculator.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <vector>
+
+using calculator::Calculator;
 
 namespace {
 

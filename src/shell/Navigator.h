@@ -7,10 +7,19 @@
 #include <functional>
 #include <map>
 
+namespace util {
 class Clock;
+}
+namespace util {
 class DataError;
-class FormWindow;
+}
+namespace util {
 class RandomSource;
+}
+
+namespace shell {
+
+class FormWindow;
 struct ProgramState;
 
 // Moves the learner between screens: show creates a screen that is not loaded
@@ -22,9 +31,11 @@ class Navigator : public QObject {
     Q_OBJECT
 public:
     using Factory = std::function<FormWindow*(Navigator&, ScreenId)>;
-    using ErrorReporter = std::function<void(const DataError&)>;
+    using ErrorReporter = std::function<void(const util::DataError&)>;
 
-    Navigator(ProgramState& state, const Clock& clock, RandomSource& random);
+    // factory makes the screen of an id; the program passes the one that knows every screen.
+    Navigator(ProgramState& state, const util::Clock& clock, util::RandomSource& random,
+              Factory factory);
     ~Navigator() override;
 
     // Returns the shown screen, or nullptr when its load step failed.
@@ -37,8 +48,8 @@ public:
     bool hasEnded() const { return ended_; }
 
     ProgramState& state() { return state_; }
-    const Clock& clock() const { return clock_; }
-    RandomSource& random() { return random_; }
+    const util::Clock& clock() const { return clock_; }
+    util::RandomSource& random() { return random_; }
 
     void setFactory(Factory factory) { factory_ = std::move(factory); }
     void setErrorReporter(ErrorReporter reporter) { reportError_ = std::move(reporter); }
@@ -49,11 +60,11 @@ public:
 
 private:
     void endIfNothingLoaded();
-    FormWindow* backToMenuAfter(ScreenId failed, const DataError& error);
+    FormWindow* backToMenuAfter(ScreenId failed, const util::DataError& error);
 
     ProgramState& state_;
-    const Clock& clock_;
-    RandomSource& random_;
+    const util::Clock& clock_;
+    util::RandomSource& random_;
     std::map<ScreenId, FormWindow*> screens_;
     Factory factory_;
     ErrorReporter reportError_;
@@ -61,5 +72,4 @@ private:
     bool ended_ = false;
 };
 
-// The screens of the program, by id.
-FormWindow* createScreen(Navigator& navigator, ScreenId id);
+} // namespace shell

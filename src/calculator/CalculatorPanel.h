@@ -2,9 +2,16 @@
 
 #include <QWidget>
 
-class Calculator;
+namespace widgets {
 class ImageBox;
+}
+namespace widgets {
 class TextLabel;
+}
+
+namespace calculator {
+
+class Calculator;
 
 // Frame1: the calculator as the mole and reaction screens show it, at the
 // right of the screen. The body picture Image1, the display Label1, the
@@ -24,6 +31,8 @@ private:
     void keyClicked(int key);
 
     Calculator& calculator_;
-    TextLabel* display_;
-    ImageBox* memoryMark_;
+    widgets::TextLabel* display_;
+    widgets::ImageBox* memoryMark_;
 };
+
+} // namespace calculator

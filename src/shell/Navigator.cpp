@@ -7,8 +7,14 @@
 #include <QMessageBox>
 #include <QTimer>
 
-Navigator::Navigator(ProgramState& state, const Clock& clock, RandomSource& random)
-    : state_(state), clock_(clock), random_(random), factory_(createScreen),
+namespace shell {
+
+using util::Clock;
+using util::DataError;
+using util::RandomSource;
+
+Navigator::Navigator(ProgramState& state, const Clock& clock, RandomSource& random, Factory factory)
+    : state_(state), clock_(clock), random_(random), factory_(std::move(factory)),
       reportError_([](const DataError& e) {
           QMessageBox::warning(nullptr, QStringLiteral("問題データの誤り"), e.message());
       }),
@@ -95,3 +101,5 @@ void Navigator::endProgram() {
     }
     quit_();
 }
+
+} // namespace shell

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace shell {
+
 // The ten screens of the program.
 enum class ScreenId {
     Menu,             // メニュー
@@ -13,3 +15,5 @@ enum class ScreenId {
     MoleHowTo,        // モル計算法
     ReactionHowTo,    // 反応量計算法
 };
+
+} // namespace shell

@@ -10,6 +10,16 @@
 
 #include <array>
 
+namespace calculator {
+
+using util::kGothic;
+using util::uiFont;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::placeControl;
+using widgets::TextLabel;
+
 namespace {
 struct KeyPlace {
     QPoint at;            // inside Frame1
@@ -62,3 +72,5 @@ void CalculatorPanel::keyClicked(int key) {
     calculator_.pressKey(key);
     refresh();
 }
+
+} // namespace calculator

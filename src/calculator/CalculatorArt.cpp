@@ -7,6 +7,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace calculator {
+
+using util::kGothic;
+using util::uiFont;
+
 namespace {
 const QColor yellow(255, 220, 0);
 
@@ -167,3 +172,5 @@ void paintMemoryMark(QPainter& p, const QRectF& r) {
     p.drawText(r, Qt::AlignCenter, QStringLiteral("M"));
     p.restore();
 }
+
+} // namespace calculator

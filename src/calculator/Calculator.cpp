@@ -4,6 +4,11 @@
 
 #include <cmath>
 
+namespace calculator {
+
+using util::numberText;
+using util::numberValue;
+
 namespace {
 constexpr int displayWidth = 10;
 constexpr double roundingScale = 1e9; // results keep nine decimals
@@ -235,3 +240,5 @@ void Calculator::refreshDisplay() {
     display_ = entryText_.size() > displayWidth || entryText_.contains(u'E') ? QStringLiteral("E")
                                                                              : entryText_;
 }
+
+} // namespace calculator

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+namespace shell {
+
 FormWindow::FormWindow(Navigator& navigator, ScreenId id, const QString& formName,
                        const QString& caption, QSize clientSize)
     : QWidget(nullptr), navigator_(navigator), id_(id) {
@@ -38,3 +40,5 @@ void FormWindow::mouseMoveEvent(QMouseEvent* e) {
     if (childAt(e->position().toPoint()) == nullptr)
         emit backgroundPointerMoved();
 }
+
+} // namespace shell

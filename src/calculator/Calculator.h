@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace calculator {
+
 // The on-screen calculator shared by the mole and reaction screens: four
 // functions, one memory, a ten-character display. Numbers stay text while
 // they are typed and between operations; they become doubles only for the
@@ -68,3 +70,5 @@ private:
     double result_ = 0;
     QString display_ = QStringLiteral("0");
 };
+
+} // namespace calculator

@@ -6,6 +6,11 @@
 #include <QLabel>
 #include <QTest>
 
+using shell::ScreenId;
+using widgets::groupName;
+using widgets::ImageBox;
+using widgets::PictureButton;
+
 namespace {
 
 // The calculator as the learner meets it on both screens: real clicks on the

@@ -1,0 +1,3 @@
+#include "ProgramState.h"
+
+namespace shell {} // namespace shell
