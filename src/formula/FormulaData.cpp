@@ -71,17 +71,35 @@ void FormulaData::readElements(const QString& basePath) {
 std::array<Ion, FormulaData::ionCount> FormulaData::readIons(const QString& basePath,
                                                              const QString& file) {
     std::array<Ion, ionCount> ions;
+    std::array<int, ionCount> lines{}; // where each ion's record begins
     DataFile f(basePath, file);
-    for (Ion& ion : ions) {
+    for (std::size_t i = 0; i < ions.size(); ++i) {
+        Ion& ion = ions[i];
         ion.name = f.text();
+        lines[i] = f.fieldLineNumber();
         if (ion.name.isEmpty())
             f.fail(QStringLiteral("イオンの名前が空です"));
         ion.charge = f.integer(1, 3);
         ion.code = f.text();
+        if (ion.code.isEmpty())
+            f.fail(QStringLiteral("イオンの式が空です"));
         if (!isGlyphCodeString(ion.code))
             f.fail(QStringLiteral(
                        "イオンの式「%1」は 01〜26 の 2 桁の記号コードを並べたものではありません")
                        .arg(ion.code));
+        // The ions are numbered by their place in the file: a record given
+        // twice would move every later ion and push the last one out.
+        for (std::size_t j = 0; j < i; ++j) {
+            if (ions[j].name == ion.name)
+                f.fail(QStringLiteral("イオン「%1」が %2 行目にもあります")
+                           .arg(ion.name)
+                           .arg(lines[j]));
+            if (ions[j].code == ion.code && ions[j].charge == ion.charge)
+                f.fail(QStringLiteral("イオン「%1」は %2 行目の「%3」と同じ式と価数です")
+                           .arg(ion.name)
+                           .arg(lines[j])
+                           .arg(ions[j].name));
+        }
     }
     return ions;
 }
@@ -89,10 +107,24 @@ std::array<Ion, FormulaData::ionCount> FormulaData::readIons(const QString& base
 void FormulaData::readExclusions(const QString& basePath) {
     DataFile f(basePath, exclusionsFile);
     // Groups of a cation and its anions, each ended by 0; a 0 in place of a
-    // cation ends the file.
-    for (int c = f.integer(0, ionCount); c != 0; c = f.integer(0, ionCount))
-        for (int a = f.integer(0, ionCount); a != 0; a = f.integer(0, ionCount))
-            excluded_[static_cast<std::size_t>(c)][static_cast<std::size_t>(a)] = true;
+    // cation ends the file. A 0 too many or too few shifts every later number
+    // into another role; a cation or an anion named twice is how that
+    // usually shows, and it is never meant.
+    std::array<int, ionCount + 1> groupLine{}; // where each cation's group begins
+    for (int c = f.integer(0, ionCount); c != 0; c = f.integer(0, ionCount)) {
+        auto& cationGroup = groupLine[static_cast<std::size_t>(c)];
+        if (cationGroup != 0)
+            f.fail(
+                QStringLiteral("陽イオン %1 の組が %2 行目にもあります").arg(c).arg(cationGroup));
+        cationGroup = f.fieldLineNumber();
+        for (int a = f.integer(0, ionCount); a != 0; a = f.integer(0, ionCount)) {
+            bool& pair = excluded_[static_cast<std::size_t>(c)][static_cast<std::size_t>(a)];
+            if (pair)
+                f.fail(
+                    QStringLiteral("陽イオン %1 の組に陰イオン %2 が 2 回あります").arg(c).arg(a));
+            pair = true;
+        }
+    }
 
     for (int c = 1; c <= ionCount; ++c)
         for (int a = 1; a <= ionCount; ++a)

@@ -37,7 +37,8 @@ public:
     static constexpr int ionCount = 15;
 
     // Reads the four files under basePath. Throws DataError naming the file
-    // when one is missing or does not hold what the screen needs.
+    // when one is missing or does not hold what the screen needs, and when
+    // an ion, or a cation's group of exclusions, is given twice.
     static FormulaData load(const QString& basePath);
 
     // Glyph n's code (n in two digits) and the number of cells it covers.

@@ -2,6 +2,20 @@
 
 namespace util {
 
+namespace {
+// The material path as the learner reads it: "化学式/データ/元素.dat". The
+// program writes these paths with backslashes, which Japanese fonts draw as
+// ¥ and others as \, so the dialog would mix both; a slash looks the same in
+// every font.
+QString shownPath(const QString& file) {
+    QString shown = file;
+    shown.replace(u'\\', u'/');
+    while (shown.startsWith(u'/'))
+        shown.remove(0, 1);
+    return shown;
+}
+} // namespace
+
 DataError::DataError(QString file, int line, QString problem)
     : std::runtime_error(
           QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(problem).toStdString()),
@@ -10,7 +24,7 @@ DataError::DataError(QString file, int line, QString problem)
 QString DataError::message() const {
     if (file_.isEmpty())
         return QStringLiteral("この練習を始められません。\n%1\nメニューに戻ります。").arg(problem_);
-    QString where = QStringLiteral("ファイル「%1」").arg(file_);
+    QString where = QStringLiteral("ファイル「%1」").arg(shownPath(file_));
     if (line_ > 0)
         where += QStringLiteral("の %1 行目").arg(line_);
     return QStringLiteral("問題データに誤りがあるため、この練習を始められません。\n%1: "

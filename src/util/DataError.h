@@ -19,7 +19,9 @@ public:
     int line() const { return line_; }
     const QString& problem() const { return problem_; }
 
-    // The whole message for the learner's dialog, naming file, line and fault.
+    // The whole message for the learner's dialog, naming file, line and
+    // fault. The file is shown relative to the material folder with slashes
+    // ("化学式/データ/元素.dat").
     QString message() const;
 
 private:

@@ -107,11 +107,11 @@ QString DataFile::text() {
     }
     fieldLine_ = line_;
     if (atEnd()) {
-        if (afterComma_) {
-            afterComma_ = false;
-            return {};
-        }
-        fail(QStringLiteral("ファイルが途中で終わっています（欄が足りません）"));
+        // After a comma the line promised another field: the file was cut
+        // in the middle of a line.
+        fail(afterComma_
+                 ? QStringLiteral("ファイルが途中で終わっています（行の途中で切れています）")
+                 : QStringLiteral("ファイルが途中で終わっています（欄が足りません）"));
     }
 
     QString value;
@@ -123,6 +123,8 @@ QString DataFile::text() {
                 ++i;
             return i;
         }();
+        if ((close < 0 || close > lineEnd) && lineEnd == text_.size())
+            fail(QStringLiteral("ファイルが途中で終わっています（引用符の中で切れています）"));
         if (close < 0 || close > lineEnd)
             fail(QStringLiteral("引用符 \" が閉じていません"));
         value = text_.mid(pos_ + 1, close - pos_ - 1);
@@ -151,6 +153,8 @@ QString DataFile::text() {
 
 int DataFile::integer(int min, int max) {
     const QString field = text();
+    if (field.trimmed().isEmpty())
+        fail(QStringLiteral("整数が必要な欄が空です"));
     bool ok = false;
     const int value = field.trimmed().toInt(&ok);
     if (!ok) {
@@ -167,6 +171,8 @@ int DataFile::integer(int min, int max) {
 
 double DataFile::real() {
     const QString field = text();
+    if (field.trimmed().isEmpty())
+        fail(QStringLiteral("数値が必要な欄が空です"));
     bool ok = false;
     const double value = field.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value)) {

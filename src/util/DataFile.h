@@ -31,6 +31,8 @@ public:
     bool atEnd() const;
     // 1-based line of the reading position, for messages.
     int lineNumber() const { return line_; }
+    // 1-based line where the last field read began.
+    int fieldLineNumber() const { return fieldLine_; }
     const QString& path() const { return path_; }
 
     // Throws a DataError at the line of the last field with the given problem.

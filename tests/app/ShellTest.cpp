@@ -221,7 +221,7 @@ TEST_F(ShellTest, DataErrorReportsTheFileAndReturnsToTheMenu) {
     navigator.show(ScreenId::Menu);
     click(ScreenId::Menu, QStringLiteral("Command2"));
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors.first().contains(QStringLiteral("\\係数\\問題.dat")));
+    EXPECT_TRUE(errors.first().contains(QStringLiteral("係数/問題.dat")));
     EXPECT_TRUE(errors.first().contains(QStringLiteral("3 行目")));
     EXPECT_EQ(loadedScreens(), std::vector<ScreenId>{ScreenId::Menu});
     EXPECT_TRUE(menuDuringMessage);

@@ -98,7 +98,9 @@ TEST_P(DataFileFaultTest, NamesFileLineAndFault) {
         EXPECT_EQ(e.line(), c.line);
         EXPECT_TRUE(e.problem().contains(QString::fromUtf8(c.problemPart)))
             << e.problem().toStdString();
-        EXPECT_TRUE(e.message().contains(kPath));
+        // An empty quotation 「」 would tell the learner nothing.
+        EXPECT_FALSE(e.problem().contains(QStringLiteral("「」"))) << e.problem().toStdString();
+        EXPECT_TRUE(e.message().contains(QStringLiteral("テスト/データ.dat")));
     }
 }
 
@@ -109,6 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"textWhereNumber", QByteArray("a\r\nx\r\n"), 1, true, 2, "整数が必要"},
         FaultCase{"numberOutOfRange", QByteArray("7\r\n"), 0, true, 1, "範囲"},
         FaultCase{"unclosedQuote", QByteArray("\"abc\r\ndef\"\r\n"), 0, false, 1, "引用符"},
+        FaultCase{"emptyNumber", QByteArray("a,,3\r\n"), 1, true, 1, "空です"},
+        FaultCase{"blankNumberAtLineEnd", QByteArray("a, \r\n3\r\n"), 1, true, 1, "空です"},
+        // Cut in the middle of a line: the comma promised one more field.
+        FaultCase{"cutAfterComma", QByteArray("a,b\r\nc,"), 3, false, 2, "途中で終わって"},
+        FaultCase{"cutAfterCommaWhereNumber", QByteArray("a,1\r\nb,"), 3, true, 2,
+                  "途中で終わって"},
+        FaultCase{"cutAfterCommaAndBlanks", QByteArray("a,  "), 1, false, 1, "途中で終わって"},
+        FaultCase{"cutInsideQuotes", QByteArray("a\r\n\"bc"), 1, false, 2, "途中で終わって"},
+        FaultCase{"cutBeforeAField", QByteArray("a\r\n"), 1, true, 2, "途中で終わって"},
         // 0x87 is a CP932 lead byte; cut off at the end of the file it is no character.
         FaultCase{"leadByteCutAtEnd", QByteArray("ok\r\nab\x87"), 0, false, 2, "CP932"},
         FaultCase{"invalidBytes", QByteArray("\"\xFF\xFF\"\r\n"), 0, false, 1, "CP932"}),

@@ -1,6 +1,5 @@
 #include "GifWriter.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <algorithm>
@@ -39,9 +38,16 @@ bool exactPalette(const QImage& rgb, std::vector<QRgb>& colours,
     return true;
 }
 
+// giflib's output callback: the bytes go to the QByteArray of UserData.
+int appendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+    return length;
+}
+
 } // namespace
 
-QString writeGif(const QImage& image, const QString& path, std::optional<QRgb> transparent) {
+QString encodeGif(const QImage& image, QByteArray& out, std::optional<QRgb> transparent) {
+    out.clear();
     if (image.isNull())
         return QStringLiteral("empty picture");
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -64,11 +70,11 @@ QString writeGif(const QImage& image, const QString& path, std::optional<QRgb> t
     if (!colorMap)
         return QStringLiteral("GifMakeMapObject failed");
 
-    const QByteArray file = QFile::encodeName(path);
+    // Not EGifOpenFileName: it creates the file readable by its owner only.
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(file.constData(), false, &error);
+    GifFileType* gif = EGifOpen(&out, appendBytes, &error);
     if (!gif)
-        return gifError("EGifOpenFileName", error);
+        return gifError("EGifOpen", error);
     auto closeWith = [&](const QString& failure) {
         int closeError = 0;
         if (EGifCloseFile(gif, &closeError) != GIF_OK && failure.isEmpty())

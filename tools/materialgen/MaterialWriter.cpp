@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QStringEncoder>
 
@@ -14,10 +13,43 @@ using util::materialPath;
 MaterialWriter::MaterialWriter(QString sourceRoot, QString outputRoot)
     : sourceRoot_(std::move(sourceRoot)), outputRoot_(std::move(outputRoot)) {}
 
-QString MaterialWriter::outputPath(const QString& relativePath) {
+namespace {
+// The material is read by whoever runs the program, not only by whoever
+// generated it, whatever the generating user's umask.
+constexpr QFileDevice::Permissions fileMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr QFileDevice::Permissions folderMode =
+    fileMode | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+} // namespace
+
+// Makes the folders of relativePath below the output root, each readable by all.
+bool MaterialWriter::makeFolders(const QString& relativePath) {
+    QStringList parts = relativePath.split(u'\\', Qt::SkipEmptyParts);
+    parts.removeLast();
+    QString folder = outputRoot_;
+    for (const QString& part : parts) {
+        folder += u'/' + part;
+        if (readyFolders_.contains(folder))
+            continue;
+        if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, folderMode))
+            return false;
+        readyFolders_.insert(folder);
+    }
+    return true;
+}
+
+void MaterialWriter::writeFile(const QString& relativePath, const QByteArray& bytes) {
     const QString path = materialPath(outputRoot_, relativePath);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return path;
+    QFile file(path);
+    // The mode is set after writing too: a file left by an earlier run keeps
+    // its old mode when it is truncated and written again.
+    bool written = makeFolders(relativePath) &&
+                   file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    written = written && file.error() == QFileDevice::NoError && file.setPermissions(fileMode);
+    if (!written)
+        fail(relativePath + QStringLiteral(": cannot write"));
 }
 
 namespace {
@@ -34,9 +66,12 @@ QImage drawPicture(QSize size, const std::function<void(QPainter&)>& paint) {
 
 void MaterialWriter::picture(const QString& relativePath, QSize size,
                              const std::function<void(QPainter&)>& paint) {
-    const QString error = writeGif(drawPicture(size, paint), outputPath(relativePath));
+    QByteArray gif;
+    const QString error = encodeGif(drawPicture(size, paint), gif);
     if (!error.isEmpty())
         fail(relativePath + QStringLiteral(": ") + error);
+    else
+        writeFile(relativePath, gif);
 }
 
 namespace {
@@ -64,10 +99,12 @@ QImage twoTone(QImage image) {
 
 void MaterialWriter::keyedPicture(const QString& relativePath, QSize size,
                                   const std::function<void(QPainter&)>& paint) {
-    const QString error =
-        writeGif(twoTone(drawPicture(size, paint)), outputPath(relativePath), qRgb(0, 0, 0));
+    QByteArray gif;
+    const QString error = encodeGif(twoTone(drawPicture(size, paint)), gif, qRgb(0, 0, 0));
     if (!error.isEmpty())
         fail(relativePath + QStringLiteral(": ") + error);
+    else
+        writeFile(relativePath, gif);
 }
 
 void MaterialWriter::dataFile(const QString& relativePath, const QString& text) {
@@ -80,9 +117,7 @@ void MaterialWriter::dataFile(const QString& relativePath, const QString& text) 
         fail(relativePath + QStringLiteral(": not representable in CP932"));
         return;
     }
-    QFile file(outputPath(relativePath));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        fail(relativePath + QStringLiteral(": cannot write"));
+    writeFile(relativePath, bytes);
 }
 
 QString MaterialWriter::source(const QString& name) {

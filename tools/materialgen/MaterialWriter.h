@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +11,9 @@ class QPainter;
 
 // Writes the generated material into the output root, under the same
 // backslash paths the program reads ("\化学式\画像\g(1).gif"), creating
-// folders as needed. Failures are collected, not thrown, so one run reports
-// all of them.
+// folders as needed. Files and folders are readable by every user (0644 and
+// 0755): the program may run under another account than the one that built
+// it. Failures are collected, not thrown, so one run reports all of them.
 class MaterialWriter {
 public:
     MaterialWriter(QString sourceRoot, QString outputRoot);
@@ -33,9 +35,11 @@ public:
     const QStringList& errors() const { return errors_; }
 
 private:
-    QString outputPath(const QString& relativePath);
+    bool makeFolders(const QString& relativePath);
+    void writeFile(const QString& relativePath, const QByteArray& bytes);
 
     QString sourceRoot_;
     QString outputRoot_;
     QStringList errors_;
+    QSet<QString> readyFolders_; // made and opened to all in this run
 };
