@@ -51,8 +51,7 @@ protected:
 
 TEST_P(ScreenPropertiesTest, CaptionSizeBackgroundAndPlace) {
     FormWindow* w = open();
-    if (!w)
-        GTEST_SKIP() << "material for this screen is not there";
+    ASSERT_NE(w, nullptr) << "the screen did not load: " << errors.join(u' ').toStdString();
     const Window& p = GetParam();
     EXPECT_EQ(w->objectName(), QString::fromUtf8(p.formName));
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8(p.caption));
@@ -70,8 +69,7 @@ TEST_P(ScreenPropertiesTest, CaptionSizeBackgroundAndPlace) {
 // buttons and clickable image boxes say what they are and can be pressed.
 TEST_P(ScreenPropertiesTest, EveryControlIsNamedAndPressable) {
     FormWindow* w = open();
-    if (!w)
-        GTEST_SKIP() << "material for this screen is not there";
+    ASSERT_NE(w, nullptr) << "the screen did not load: " << errors.join(u' ').toStdString();
     for (QWidget* c : w->findChildren<QWidget*>()) {
         if (c->objectName().startsWith(QLatin1String("qt_")))
             continue;
