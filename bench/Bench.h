@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -22,3 +23,6 @@ std::vector<StartupSample> measureStartup(const QString& program, const QString&
 void measureScreenSwitches(int runs);
 
 double median(std::vector<double> v);
+// v with `decimals` digits after a point; printf's %f would write the
+// desktop's decimal sign, and the parent reads the child's line back.
+QByteArray fixed(double v, int decimals);

@@ -65,7 +65,7 @@ void measureScreenSwitches(int runs) {
             std::printf("%-8s %12s %12s\n", t.name, "-", "-");
             continue;
         }
-        std::printf("%-8s %12.2f %12.2f\n", t.name, median(ms),
-                    *std::max_element(ms.begin(), ms.end()));
+        std::printf("%-8s %12s %12s\n", t.name, fixed(median(ms), 2).constData(),
+                    fixed(*std::max_element(ms.begin(), ms.end()), 2).constData());
     }
 }

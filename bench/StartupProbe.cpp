@@ -45,7 +45,7 @@ protected:
             QMetaObject::invokeMethod(
                 this,
                 [] {
-                    std::printf("shown %.3f\n", residentMiB());
+                    std::printf("shown %s\n", fixed(residentMiB(), 3).constData());
                     std::fflush(stdout);
                     QCoreApplication::exit(0);
                 },
@@ -117,4 +117,8 @@ double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+QByteArray fixed(double v, int decimals) {
+    return QByteArray::number(v, 'f', decimals);
 }

@@ -24,8 +24,8 @@ void report(const char* what, const std::vector<StartupSample>& samples) {
         t.push_back(s.seconds * 1000);
         m.push_back(s.residentMiB);
     }
-    std::printf("%-22s %10.1f ms %10.1f MiB   (%zu runs)\n", what, median(t), median(m),
-                samples.size());
+    std::printf("%-22s %10s ms %10s MiB   (%zu runs)\n", what, fixed(median(t), 1).constData(),
+                fixed(median(m), 1).constData(), samples.size());
 }
 
 } // namespace
@@ -65,8 +65,9 @@ int main(int argc, char** argv) {
         mt.push_back(s.seconds);
         mm.push_back(s.residentMiB);
     }
-    std::printf("ratio: time %.2fx (target 1.25x), memory %.2fx (target 1.3x)\n\n",
-                median(mt) / median(bt), median(mm) / median(bm));
+    std::printf("ratio: time %sx (target 1.25x), memory %sx (target 1.3x)\n\n",
+                fixed(median(mt) / median(bt), 2).constData(),
+                fixed(median(mm) / median(bm), 2).constData());
 
     std::printf("menu -> practice screen shown and painted (target 16 ms)\n");
     measureScreenSwitches(20);

@@ -6,15 +6,15 @@ set -euo pipefail
 
 packages=(
   # toolchain
-  g++ make cmake pkg-config
-  # Qt 6 widgets, the offscreen/xcb platform plugins, SVG for the pictures
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
+  g++ make cmake
+  # Qt 6 widgets and the offscreen/xcb platform plugins
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   # GIF writing for the question material
   libgif-dev
   # the Mincho and Gothic faces the screens are laid out with
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-noto-cjk
-  # tests
-  libgtest-dev xvfb xauth
+  # tests; locales for the comma-decimal locale the number tests switch to
+  libgtest-dev xvfb xauth locales
   # the accessibility check: AT-SPI bus, a D-Bus session, Python bindings
   at-spi2-core dbus-x11 python3-pyatspi
 )
@@ -26,13 +26,19 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
-echo "install-deps: installing ${missing[*]}"
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The number tests check that a desktop writing "0,5" changes nothing.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "install-deps: generating the de_DE.UTF-8 locale"
+  "${sudo_cmd[@]}" sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+  "${sudo_cmd[@]}" locale-gen
+fi

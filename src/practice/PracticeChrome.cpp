@@ -84,12 +84,12 @@ void PracticeChrome::showBanner(const QString& text) {
     bannerText_->setCaption(text);
     bannerBox_->show();
     bannerText_->show();
-    banner_.show(navigator_.clock().timeOfDay());
+    banner_.show(navigator_.clock());
     bannerTimer_->start(tickMs);
 }
 
 void PracticeChrome::bannerTick() {
-    if (!banner_.tick(navigator_.clock().timeOfDay()))
+    if (!banner_.tick(navigator_.clock()))
         return;
     bannerBox_->hide();
     bannerText_->hide();
@@ -99,12 +99,12 @@ void PracticeChrome::bannerTick() {
 void PracticeChrome::showMark() {
     judge_->hide();
     legend_->show();
-    mark_.show(navigator_.clock().timeOfDay());
+    mark_.show(navigator_.clock());
     markTimer_->start(tickMs);
 }
 
 void PracticeChrome::markTick() {
-    if (!mark_.tick(navigator_.clock().timeOfDay()))
+    if (!mark_.tick(navigator_.clock()))
         return;
     markTimer_->stop();
     legend_->hide();

@@ -1,9 +1,14 @@
 #include "NumberFormat.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <system_error>
+
+// Both directions go through <charconv>: strtod and printf follow LC_NUMERIC,
+// which the application object takes from the desktop, and a German desktop
+// would then read "0.5" as 0.
 
 namespace util {
 
@@ -13,14 +18,19 @@ QString numberText(double x) {
         // than as "inf" or "nan".
         return QStringLiteral(" 0");
     }
-    // %.14e rounds to 15 significant digits and settles the exponent after
-    // rounding (9.999999999999999 becomes 1.00000000000000e+01).
+    // Scientific with 14 decimals rounds to 15 significant digits and settles
+    // the exponent after rounding (9.999999999999999 becomes 1.00000000000000e+01).
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
-    const std::string s(buf);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+    const std::string s(buf, written.ptr);
     const auto ePos = s.find('e');
     std::string digits = s.substr(0, 1) + s.substr(2, ePos - 2);
-    const int exponent = std::atoi(s.c_str() + ePos + 1);
+    // The exponent is written with its sign, which from_chars does not take.
+    int exponent = 0;
+    std::from_chars(s.data() + ePos + 2, s.data() + s.size(), exponent);
+    if (s[ePos + 1] == '-')
+        exponent = -exponent;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -29,9 +39,11 @@ QString numberText(double x) {
         body = digits.substr(0, 1);
         if (digits.size() > 1)
             body += "." + digits.substr(1);
-        char ex[24];
-        std::snprintf(ex, sizeof ex, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        body += ex;
+        const std::string exponentDigits = std::to_string(std::abs(exponent));
+        body += exponent < 0 ? "E-" : "E+";
+        if (exponentDigits.size() < 2)
+            body += '0';
+        body += exponentDigits;
     } else if (exponent >= 0) {
         const auto intLen = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= intLen) {
@@ -50,9 +62,10 @@ double numberValue(const QString& text) {
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    const qsizetype start = i;
+    const bool negative = i < n && text[i] == u'-';
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
         ++i;
+    const qsizetype start = i;
     bool anyDigit = false;
     bool point = false;
     while (i < n) {
@@ -79,9 +92,13 @@ double numberValue(const QString& text) {
         if (j > digitsStart)
             end = j;
     }
+    // Only ASCII digits, a point and an exponent are left, which from_chars
+    // reads whole. Out of range (1E+999, 1E-999) leaves the value at 0.
     const QByteArray part = text.mid(start, end - start).toLatin1();
-    const double value = std::strtod(part.constData(), nullptr);
-    return std::isfinite(value) ? value : 0;
+    double value = 0;
+    if (std::from_chars(part.constData(), part.constData() + part.size(), value).ec != std::errc())
+        return 0;
+    return negative ? -value : value;
 }
 
 double roundToTenth(double v) {

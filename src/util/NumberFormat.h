@@ -2,6 +2,9 @@
 
 #include <QString>
 
+// Both helpers always use a point as the decimal sign, whatever the desktop's
+// locale.
+
 namespace util {
 
 // numberText(x): the screens' number-to-text form. A blank before zero and

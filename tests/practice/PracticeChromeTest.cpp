@@ -72,7 +72,7 @@ protected:
 
 TEST_F(PracticeChromeTest, BannerShowsTheTextAndHidesAfterItsPeriod) {
     EXPECT_FALSE(bannerUp());
-    clock.set(36000.4);
+    clock.advanceTo(36000.4);
     form->chrome->showBanner(QStringLiteral("解答欄を選択した後、元素記号をクリックして下さい"));
     EXPECT_TRUE(bannerUp());
     EXPECT_EQ(find<TextLabel>(QStringLiteral("Label4"))->text(),
@@ -81,24 +81,24 @@ TEST_F(PracticeChromeTest, BannerShowsTheTextAndHidesAfterItsPeriod) {
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 100);
 
-    clock.set(36001.45);
+    clock.advanceTo(36001.45);
     form->chrome->bannerTick();
     EXPECT_TRUE(bannerUp());
-    clock.set(36001.55);
+    clock.advanceTo(36001.55);
     form->chrome->bannerTick();
     EXPECT_FALSE(bannerUp());
     EXPECT_FALSE(timer->isActive());
 }
 
 TEST_F(PracticeChromeTest, RepeatedBannerRestartsItsPeriod) {
-    clock.set(36000.0);
+    clock.advanceTo(36000.0);
     form->chrome->showBanner(QStringLiteral("a"));
-    clock.set(36001.0);
+    clock.advanceTo(36001.0);
     form->chrome->showBanner(QStringLiteral("b"));
-    clock.set(36002.0);
+    clock.advanceTo(36002.0);
     form->chrome->bannerTick();
     EXPECT_TRUE(bannerUp());
-    clock.set(36002.55);
+    clock.advanceTo(36002.55);
     form->chrome->bannerTick();
     EXPECT_FALSE(bannerUp());
 }
@@ -110,18 +110,31 @@ TEST_F(PracticeChromeTest, LegendStandsInForTheJudgeButtonForTwoSeconds) {
     EXPECT_FALSE(legend->isVisible());
     EXPECT_EQ(judge->geometry(), legend->geometry());
 
-    clock.set(50000.2);
+    clock.advanceTo(50000.2);
     form->chrome->showMark();
     EXPECT_FALSE(judge->isVisible());
     EXPECT_TRUE(legend->isVisible());
-    clock.set(50002.0);
+    clock.advanceTo(50002.0);
     form->chrome->markTick();
     EXPECT_TRUE(legend->isVisible());
-    clock.set(50002.05);
+    clock.advanceTo(50002.05);
     form->chrome->markTick();
     EXPECT_FALSE(legend->isVisible());
     EXPECT_TRUE(judge->isVisible());
     EXPECT_FALSE(find<QTimer>(QStringLiteral("Timer2"))->isActive());
+}
+
+TEST_F(PracticeChromeTest, LegendReturnsOnTimeWhenTheClockIsSetBack) {
+    auto* judge = find<PictureButton>(QStringLiteral("Command4"));
+    clock.advanceTo(50000.2);
+    form->chrome->showMark();
+    clock.setTimeOfDay(50000.2 - 3600);
+    clock.advance(1.5);
+    form->chrome->markTick();
+    EXPECT_FALSE(judge->isVisible());
+    clock.advance(0.35);
+    form->chrome->markTick();
+    EXPECT_TRUE(judge->isVisible());
 }
 
 TEST_F(PracticeChromeTest, AnOutcomeSetsScoreBannerLegendAndNextButton) {

@@ -1,6 +1,7 @@
 #include "practice/HoverHighlight.h"
 #include "practice/Score.h"
 #include "practice/TimedNotice.h"
+#include "util/Clock.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -9,19 +10,24 @@
 using practice::HoverHighlight;
 using practice::Score;
 using practice::TimedNotice;
+using util::ManualClock;
 
 namespace {
 
-// A notice shown at `shownAt` and ticked every 0.1 s from 0.05 s on (off the
-// whole tenths, so no tick falls on a limit): seconds from showing to the tick
-// that hides it. The time of day starts again at zero at midnight.
-double hidesAfter(double period, double shownAt) {
+// A notice shown at the time of day `shownAt`, after which the computer's
+// clock is set by `clockSetBy` seconds, then ticked every 0.1 s from 0.05 s on
+// (off the whole tenths, so no tick falls on a limit): seconds from showing to
+// the tick that hides it.
+double hidesAfter(double period, double shownAt, double clockSetBy) {
+    ManualClock clock(shownAt);
     TimedNotice notice(period);
-    notice.show(shownAt);
+    notice.show(clock);
+    clock.setTimeOfDay(std::fmod(shownAt + clockSetBy + 86400, 86400));
+    clock.advance(0.05);
     for (int k = 0; k < 100; ++k) {
-        const double elapsed = 0.05 + 0.1 * k;
-        if (notice.tick(std::fmod(shownAt + elapsed, 86400)))
-            return elapsed;
+        if (notice.tick(clock))
+            return 0.05 + 0.1 * k;
+        clock.advance(0.1);
     }
     return -1;
 }
@@ -30,6 +36,7 @@ struct TimingCase {
     const char* name;
     double period;
     double shownAt;
+    double clockSetBy;
     double hidesAfter; // seconds after showing, to the tick
 };
 
@@ -41,34 +48,47 @@ class TimedNoticeTest : public ::testing::TestWithParam<TimingCase> {};
 
 TEST_P(TimedNoticeTest, HidesAtTheFirstTickAfterItsPeriodFromTheWholeSecond) {
     const TimingCase& c = GetParam();
-    EXPECT_NEAR(hidesAfter(c.period, c.shownAt), c.hidesAfter, 1e-6);
+    EXPECT_NEAR(hidesAfter(c.period, c.shownAt, c.clockSetBy), c.hidesAfter, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TimedNoticeTest,
                          ::testing::Values(
                              // 10:00:00.4 rounds down to 10:00:00: hides after 10:00:01.5.
-                             TimingCase{"bannerRoundedDown", 1.5, 36000.4, 1.15},
+                             TimingCase{"bannerRoundedDown", 1.5, 36000.4, 0, 1.15},
                              // 10:00:00.6 rounds up to 10:00:01: hides after 10:00:02.5.
-                             TimingCase{"bannerRoundedUp", 1.5, 36000.6, 1.95},
+                             TimingCase{"bannerRoundedUp", 1.5, 36000.6, 0, 1.95},
                              // A half rounds to the even second: .5 of an even second goes down…
-                             TimingCase{"halfToEvenDown", 2, 36000.5, 1.55},
+                             TimingCase{"halfToEvenDown", 2, 36000.5, 0, 1.55},
                              // …and .5 of an odd second goes up.
-                             TimingCase{"halfToEvenUp", 2, 36001.5, 2.55},
-                             TimingCase{"legendWholeSecond", 2, 36000.0, 2.05},
+                             TimingCase{"halfToEvenUp", 2, 36001.5, 0, 2.55},
+                             TimingCase{"legendWholeSecond", 2, 36000.0, 0, 2.05},
                              // Across midnight the notice does not stay up for a day.
-                             TimingCase{"acrossMidnight", 2, 86399.0, 2.05},
-                             TimingCase{"roundedUpToMidnight", 2, 86399.7, 2.35}),
+                             TimingCase{"acrossMidnight", 2, 86399.0, 0, 2.05},
+                             TimingCase{"roundedUpToMidnight", 2, 86399.7, 0, 2.35},
+                             // The computer's clock set back an hour (by hand, or a large time
+                             // correction) neither keeps the notice up for that hour…
+                             TimingCase{"clockSetBackAnHour", 2, 36000.0, -3600, 2.05},
+                             TimingCase{"clockSetBackAfterRounding", 1.5, 36000.4, -3600, 1.15},
+                             TimingCase{"clockSetBackPastMidnight", 2, 600.0, -3600, 2.05},
+                             // …nor does setting it forward hide the notice at once.
+                             TimingCase{"clockSetForwardAnHour", 2, 36000.0, 3600, 2.05},
+                             TimingCase{"clockSetForwardAfterRounding", 1.5, 36000.6, 3600, 1.95}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TimedNoticeTest, ShowingAgainRestartsThePeriod) {
+    ManualClock clock(36000.0);
     TimedNotice notice(1.5);
-    notice.show(36000.0);
-    EXPECT_FALSE(notice.tick(36001.0));
-    notice.show(36001.0);
-    EXPECT_FALSE(notice.tick(36002.0));
-    EXPECT_TRUE(notice.tick(36002.6));
+    notice.show(clock);
+    clock.advance(1);
+    EXPECT_FALSE(notice.tick(clock));
+    notice.show(clock);
+    clock.advance(1);
+    EXPECT_FALSE(notice.tick(clock));
+    clock.advance(0.6);
+    EXPECT_TRUE(notice.tick(clock));
     EXPECT_FALSE(notice.isShown());
-    EXPECT_FALSE(notice.tick(36003.0)); // a hidden notice does not hide again
+    clock.advance(0.4);
+    EXPECT_FALSE(notice.tick(clock)); // a hidden notice does not hide again
 }
 
 TEST(ScoreTest, CaptionIsEmptyUntilTheFirstPointThenDigits) {
