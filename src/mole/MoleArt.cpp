@@ -9,6 +9,7 @@
 
 namespace mole {
 
+using util::kGothic;
 using util::kMincho;
 using util::uiFont;
 
@@ -66,6 +67,8 @@ void paintWeightStrip(QPainter& p, const QRectF& r) {
     p.setPen(kLabelInk);
     qreal x = drawRun(p, r.left() + 12, baseline, QStringLiteral("原子量")) + 18;
     p.setPen(Qt::white);
+    // Gothic letters keep the l of Cl apart from a 1.
+    p.setFont(uiFont(kGothic, 14, true));
     for (const AtomicWeight& a : atomicWeights) {
         // QString::number writes a point whatever the desktop's locale.
         const QString entry =
