@@ -27,14 +27,18 @@ MolePractice::MolePractice(MoleData data, util::RecentMemory& questions,
     : data_(std::move(data)), questions_(questions), substances_(substances), clock_(clock),
       random_(random) {}
 
-const AnswerBox& MolePractice::box(int b) const {
+std::size_t MolePractice::checkedBox(int b) {
     if (b < 1 || b > boxCount)
         throw std::out_of_range("mole answer box out of range");
-    return boxes_[static_cast<std::size_t>(b)];
+    return static_cast<std::size_t>(b);
+}
+
+const AnswerBox& MolePractice::box(int b) const {
+    return boxes_[checkedBox(b)];
 }
 
 AnswerBox& MolePractice::boxAt(int b) {
-    return const_cast<AnswerBox&>(std::as_const(*this).box(b));
+    return boxes_[checkedBox(b)];
 }
 
 Outcome MolePractice::outcome(const QString& banner) const {

@@ -72,6 +72,8 @@ public:
 
 private:
     practice::Outcome outcome(const QString& banner = {}) const;
+    // Box b's slot; anything outside 1..5 is a fault of the caller.
+    static std::size_t checkedBox(int b);
     AnswerBox& boxAt(int b);
     void resetQuestion();
     bool accepts(int b, const QString& text) const;
