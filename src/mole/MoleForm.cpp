@@ -1,20 +1,195 @@
 #include "MoleForm.h"
 
+#include "MoleArt.h"
+#include "MoleGeometry.h"
+#include "MolePaths.h"
 #include "calculator/CalculatorPanel.h"
+#include "practice/PracticeChrome.h"
+#include "shell/Navigator.h"
+#include "shell/ProgramState.h"
+#include "util/Fonts.h"
+#include "util/MaterialPath.h"
+#include "util/widgets/Art.h"
+#include "util/widgets/ImageBox.h"
+#include "util/widgets/PictureButton.h"
+#include "util/widgets/TextLabel.h"
 
 namespace mole {
 
-MoleForm::MoleForm(shell::Navigator& navigator)
+using practice::Outcome;
+using shell::Navigator;
+using shell::ProgramState;
+using util::kMincho;
+using util::materialPath;
+using util::uiFont;
+using widgets::FaceColors;
+using widgets::ImageBox;
+using widgets::PictureButton;
+using widgets::TextLabel;
+
+namespace geometry = moleGeometry;
+
+namespace {
+const FaceColors blueFace{QColor(0, 0, 170), Qt::white};
+const FaceColors magentaFace{QColor(255, 0, 255), Qt::white};
+
+// What a screen reader calls each box: its row on the answer sheet.
+const char16_t* const boxNames[] = {u"",        u"A. モル数", u"B. 分子数", u"B. 分子数 指数",
+                                    u"C. 体積", u"D. 重さ"};
+
+QChar frameLetter(BoxFrame frame) {
+    switch (frame) {
+    case BoxFrame::Yellow:
+        return u'y';
+    case BoxFrame::Blue:
+        return u'b';
+    case BoxFrame::Green:
+        return u'g';
+    case BoxFrame::Red:
+        return u'r';
+    case BoxFrame::White:
+        break;
+    }
+    return u'w';
+}
+
+// The state of a box in words, for a box without text and as a description.
+QString spokenState(const AnswerBox& box) {
+    switch (box.frame) {
+    case BoxFrame::Yellow:
+        return QStringLiteral("問題の値");
+    case BoxFrame::Blue:
+        return QStringLiteral("選択中");
+    case BoxFrame::Green:
+        return QStringLiteral("正解");
+    case BoxFrame::Red:
+        return QStringLiteral("誤り");
+    case BoxFrame::White:
+        break;
+    }
+    return QStringLiteral("空欄");
+}
+} // namespace
+
+MoleForm::MoleForm(Navigator& navigator)
     : PracticeScreen(navigator, practice::moleScreen()),
-      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {}
+      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {
+    buildQuestion();
+    buildBoxes();
+    buildButtons();
+}
+
+MoleForm::~MoleForm() = default;
+
+void MoleForm::buildQuestion() {
+    auto* weights = new ImageBox(this, geometry::weightStrip,
+                                 QStringLiteral("原子量 H=1 C=12 N=14 O=16 F=19 S=32 Cl=35.5"));
+    weights->setArt(paintWeightStrip);
+    strip_ = new ImageBox(this, geometry::questionStrip, QStringLiteral("問題"));
+    // Over the gap the strip leaves between 第 and 問.
+    number_ =
+        new TextLabel(this, geometry::questionNumber,
+                      {uiFont(kMincho, 15.75, true), Qt::white, Qt::black, false, Qt::AlignCenter},
+                      QStringLiteral("問題番号"));
+}
+
+void MoleForm::buildBoxes() {
+    auto* sheet = new ImageBox(this, geometry::answerSheet, QStringLiteral("解答欄"));
+    sheet->setArt(paintAnswerSheet);
+    for (int b = 1; b <= boxCount; ++b) {
+        Box& box = boxes_[static_cast<std::size_t>(b - 1)];
+        const QString name = QString::fromUtf16(boxNames[b]);
+        box.frame = new ImageBox(this, geometry::frame(b), name);
+        box.frame->setClickable(true);
+        connect(box.frame, &ImageBox::clicked, this, [this, b] { boxClicked(b); });
+        const qreal size = b == powerBox ? 20.25 : 21.75;
+        box.text = new TextLabel(
+            this, geometry::text(b),
+            {uiFont(kMincho, size, true), Qt::white, Qt::black, false, Qt::AlignCenter}, name);
+        connect(box.text, &TextLabel::clicked, this, [this, b] { boxClicked(b); });
+    }
+}
+
+void MoleForm::buildButtons() {
+    auto* transfer =
+        new PictureButton(this, geometry::transfer, QStringLiteral("解答転送"), magentaFace);
+    connect(transfer, &PictureButton::clicked, this, &MoleForm::transferClicked);
+    auto* erase =
+        new PictureButton(this, geometry::deleteEntry, QStringLiteral("数値削除"), blueFace);
+    connect(erase, &PictureButton::clicked, this, &MoleForm::deleteClicked);
+    // The judge button is shared by every practice screen; here it is blue.
+    chrome().judgeButton()->setFaceArt([](QPainter& p, const QRectF& r) {
+        widgets::paintButtonFace(p, r, QStringLiteral("解答判定"), blueFace, 12, false);
+    });
+}
 
 void MoleForm::start() {
+    ProgramState& state = navigator().state();
+    practice_ =
+        std::make_unique<MolePractice>(MoleData::load(state.basePath), state.moleQuestions,
+                                       state.substances, navigator().clock(), navigator().random());
     resetCalculator();
+    apply(practice_->startQuestion());
 }
 
 void MoleForm::resetCalculator() {
     calculator_.resetCalculator();
     calculatorPanel_->refresh();
+}
+
+void MoleForm::boxClicked(int b) {
+    apply(practice_->selectBox(b));
+}
+
+void MoleForm::transferClicked() {
+    const TransferOutcome t = practice_->transferAnswer(calculator_.entryText());
+    if (t.resetCalculator)
+        resetCalculator();
+    apply(t.outcome);
+}
+
+void MoleForm::deleteClicked() {
+    apply(practice_->deleteEntry());
+}
+
+void MoleForm::judgeClicked() {
+    apply(practice_->judgeAnswers());
+}
+
+void MoleForm::nextClicked() {
+    apply(practice_->nextQuestion());
+}
+
+void MoleForm::draw(const Outcome& outcome) {
+    if (outcome.newQuestion) {
+        const int s = practice_->currentSubstance();
+        strip_->loadPicture(materialPath(navigator().state().basePath, paths::questionStrip(s)));
+        const QString number = QString::number(practice_->questionNumber());
+        number_->setCaption(number);
+        const QString spoken =
+            QStringLiteral("第%1問 %2").arg(number, practice_->data().questionText(s));
+        strip_->setAccessibleName(spoken);
+        number_->setAccessibleName(spoken);
+    }
+    for (int b = 1; b <= boxCount; ++b)
+        drawBox(b);
+}
+
+void MoleForm::drawBox(int b) {
+    const AnswerBox& state = practice_->box(b);
+    Box& box = boxes_[static_cast<std::size_t>(b - 1)];
+    const QString frame =
+        materialPath(navigator().state().basePath,
+                     paths::frame(frameLetter(state.frame), geometry::frameSize(b)));
+    if (box.frame->picturePath() != frame)
+        box.frame->loadPicture(frame);
+    box.text->setCaption(state.text);
+    const QString spoken = QStringLiteral("%1: %2").arg(
+        QString::fromUtf16(boxNames[b]), state.text.isEmpty() ? spokenState(state) : state.text);
+    for (QWidget* w : {static_cast<QWidget*>(box.frame), static_cast<QWidget*>(box.text)}) {
+        w->setAccessibleName(spoken);
+        w->setAccessibleDescription(spokenState(state));
+    }
 }
 
 } // namespace mole

@@ -2,6 +2,7 @@
 
 #include "app/ScreenFactory.h"
 #include "formula/FormulaForm.h"
+#include "mole/MoleForm.h"
 #include "shell/FormWindow.h"
 #include "util/DataError.h"
 #include "util/widgets/Art.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <vector>
 
 using formula::FormulaForm;
 using shell::FormWindow;
@@ -126,11 +128,35 @@ void stageFormula(FormulaForm* form) {
     enter(7, 3);
 }
 
+// The mole screen mid-question: one box right, one wrong, one being worked
+// out on the calculator.
+void stageMole(mole::MoleForm* form) {
+    auto type = [form](const QString& number) {
+        for (QChar c : number)
+            click(form, groupName(QStringLiteral("command6"), c == u'.' ? 10 : c.digitValue()));
+    };
+    std::vector<int> open;
+    for (int b = 1; b <= 5; ++b)
+        if (!form->practice().box(b).given)
+            open.push_back(b);
+    click(form, groupName(QStringLiteral("Image9"), open[0]));
+    type(form->practice().answers().rounded[static_cast<std::size_t>(open[0])]);
+    click(form, QStringLiteral("Command8"));
+    click(form, groupName(QStringLiteral("Image9"), open[1]));
+    type(QStringLiteral("1.5"));
+    click(form, QStringLiteral("Command8"));
+    click(form, QStringLiteral("Command5"));
+    click(form, groupName(QStringLiteral("Image9"), open[2]));
+    type(QStringLiteral("22.4"));
+}
+
 } // namespace
 
 void ScreenGallery::stage(FormWindow* window) {
     if (auto* formula = qobject_cast<FormulaForm*>(window))
         stageFormula(formula);
+    if (auto* moleForm = qobject_cast<mole::MoleForm*>(window))
+        stageMole(moleForm);
     settle();
 }
 

@@ -1,0 +1,12 @@
+#include "AtomicWeights.h"
+
+namespace mole {
+
+double atomicWeight(const QString& symbol) {
+    for (const AtomicWeight& a : atomicWeights)
+        if (symbol == QLatin1String(a.symbol))
+            return a.weight;
+    return 0;
+}
+
+} // namespace mole
