@@ -5,3 +5,4 @@ class MaterialWriter;
 // One function per practice screen's folder.
 void generateFormulaMaterial(MaterialWriter& out);
 void generateCoefficientMaterial(MaterialWriter& out);
+void generateReactionMaterial(MaterialWriter& out);

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     MaterialWriter out(args[1], args[2]);
     generateFormulaMaterial(out);
     generateCoefficientMaterial(out);
+    generateReactionMaterial(out);
     for (const QString& e : out.errors())
         std::fprintf(stderr, "materialgen: %s\n", qUtf8Printable(e));
     return out.errors().isEmpty() ? 0 : 1;
