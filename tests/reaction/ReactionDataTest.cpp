@@ -76,7 +76,7 @@ TEST(ReactionDataTest, FieldsMaySpreadOverLinesAndWhatFollowsIsIgnored) {
     copy.write(molarMasses,
                QStringLiteral("2, 32,28\n") + masses(17) + QStringLiteral("extra,x\n"));
     copy.write(reactions,
-               reactionsAfter(QStringLiteral("3,\n1,3,3,1\n,2,7")) + QStringLiteral("9,9,9\n"));
+               reactionsAfter(QStringLiteral("3\n1,3,3,1\n2,7")) + QStringLiteral("9,9,9\n"));
     const ReactionData d = ReactionData::load(copy.base());
     EXPECT_FLOAT_EQ(d.molarMassOf(2), 32);
     EXPECT_FLOAT_EQ(d.molarMassOf(20), 44);

@@ -4,6 +4,7 @@
 
 #include "ReactionTestSupport.h"
 #include "util/Clock.h"
+#include "util/NumberFormat.h"
 #include "util/RecentMemory.h"
 
 #include <gtest/gtest.h>
@@ -176,13 +177,15 @@ TEST_F(ReactionPracticeTest, TransferCutsToOneDecimalAndRefusesTooManyDigits) {
     }
 }
 
-TEST_F(ReactionPracticeTest, AnEmptyEntryBecomesPointZeroAndIsWrong) {
+TEST_F(ReactionPracticeTest, AnEmptyEntryIsTakenAsZeroAndIsWrong) {
     pose(4, 2, 2);
     practice->selectCell(cell(1, 1));
     typeOn(calc, QStringLiteral("8"));
-    calc.pressKey(Calculator::ClearEntry);
-    practice->transferAnswer(calc);
-    EXPECT_EQ(at(cell(1, 1)).entry, QStringLiteral(".0"));
+    calc.pressKey(Calculator::ClearEntry); // the entry is empty now
+    EXPECT_TRUE(practice->transferAnswer(calc).banner.isEmpty());
+    const QString entry = at(cell(1, 1)).entry;
+    EXPECT_TRUE(entry.endsWith(QStringLiteral(".0"))) << entry.toStdString();
+    EXPECT_EQ(util::numberValue(entry), 0);
     practice->judgeTable();
     EXPECT_EQ(at(cell(1, 1)).frame, CellFrame::Wrong);
 }
