@@ -79,6 +79,13 @@ QString rowWord(int row) {
     static const char16_t* const words[] = {u"モル数", u"体積", u"重さ"};
     return QString::fromUtf16(words[row - 1]);
 }
+
+// What a cell is called before a question names its substance.
+QString cellRole(int c) {
+    return QStringLiteral("%1 (%2 列目)")
+        .arg(rowWord(reactionGeometry::rowOf(c)))
+        .arg(reactionGeometry::columnOf(c));
+}
 } // namespace
 
 ReactionForm::ReactionForm(Navigator& navigator)
@@ -111,7 +118,8 @@ void ReactionForm::buildTable() {
         names_[static_cast<std::size_t>(i - 1)] = name;
     }
     for (int c = 1; c <= ReactionPractice::cellCount; ++c) {
-        auto* frame = new ImageBox(this, framePlace.member(c, geometry::framePlace(c)));
+        auto* frame =
+            new ImageBox(this, framePlace.member(c, geometry::framePlace(c)), cellRole(c));
         frame->setClickable(true);
         frame->hide();
         connect(frame, &ImageBox::clicked, this, [this, c] { cellClicked(c); });
@@ -121,7 +129,8 @@ void ReactionForm::buildTable() {
     const TextLabel::Look look{uiFont(kMincho, 21.75, true), Qt::white, Qt::black, false,
                                Qt::AlignCenter};
     for (int c = 1; c <= ReactionPractice::cellCount; ++c) {
-        auto* label = new TextLabel(this, labelPlace.member(c, geometry::labelPlace(c)), look);
+        auto* label =
+            new TextLabel(this, labelPlace.member(c, geometry::labelPlace(c)), look, cellRole(c));
         label->hide();
         connect(label, &TextLabel::clicked, this, [this, c] { cellClicked(c); });
         labels_[static_cast<std::size_t>(c - 1)] = label;
