@@ -5,7 +5,10 @@
 #include "util/Fonts.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QPixmap>
 
 namespace reaction {
 
@@ -45,7 +48,7 @@ QString headingText() {
 void paintQuestionHeading(QPainter& p, const QRectF& r) {
     p.save();
     p.fillRect(r, Qt::black);
-    const QFont font = uiFont(kMincho, 15.75, true);
+    const QFont font = uiFont(kMincho, 14, true);
     const QFontMetricsF fm(font);
     p.setFont(font);
     p.setPen(Qt::white);
@@ -58,6 +61,28 @@ void paintQuestionHeading(QPainter& p, const QRectF& r) {
     p.drawText(QPointF(r.left() + number.left() - 2 - fm.horizontalAdvance(dai), baseline), dai);
     p.drawText(QPointF(r.left() + number.right() + 3, baseline), rest);
     p.restore();
+}
+
+ArtFunction drawnOnce(const QString& key, ArtFunction art) {
+    return [key, art = std::move(art)](QPainter& p, const QRectF& r) {
+        static QHash<QString, QPixmap> made;
+        const qreal scale = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+        const QSize pixels = (r.size() * scale).toSize();
+        const QString id =
+            QStringLiteral("%1 %2x%3").arg(key).arg(pixels.width()).arg(pixels.height());
+        auto found = made.constFind(id);
+        if (found == made.constEnd()) {
+            QPixmap pixmap(pixels);
+            pixmap.setDevicePixelRatio(scale);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            painter.setRenderHints(p.renderHints());
+            art(painter, QRectF(QPointF(0, 0), r.size()));
+            painter.end();
+            found = made.insert(id, pixmap);
+        }
+        p.drawPixmap(r.topLeft(), *found);
+    };
 }
 
 } // namespace reaction

@@ -3,6 +3,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 
 namespace reaction {
@@ -17,5 +19,10 @@ void paintAtomicWeights(QPainter& p, const QRectF& r);
 // and 問 where the question number (Label3) lies.
 QString headingText();
 void paintQuestionHeading(QPainter& p, const QRectF& r);
+
+// The same drawing, made once per size and scale for the whole run and then
+// only copied: text drawn live costs milliseconds at every visit.
+using ArtFunction = std::function<void(QPainter&, const QRectF&)>;
+ArtFunction drawnOnce(const QString& key, ArtFunction art);
 
 } // namespace reaction

@@ -100,9 +100,9 @@ ReactionForm::~ReactionForm() = default;
 
 void ReactionForm::buildPictures() {
     auto* weights = new ImageBox(this, atomicWeightsPlace, atomicWeightsText());
-    weights->setArt(paintAtomicWeights);
+    weights->setArt(drawnOnce(QStringLiteral("atomic weights"), paintAtomicWeights));
     auto* heading = new ImageBox(this, headingPlace, headingText());
-    heading->setArt(paintQuestionHeading);
+    heading->setArt(drawnOnce(QStringLiteral("heading"), paintQuestionHeading));
     questionNumber_ =
         new TextLabel(this, numberPlace,
                       {uiFont(kMincho, 14.25, true), Qt::white, Qt::black, false, Qt::AlignCenter},
