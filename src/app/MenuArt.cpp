@@ -90,12 +90,13 @@ void warmUpFonts() {
         qreal points;
         bool bold;
     };
-    const Use uses[] = {{kPMincho, 12, true},   {kPMincho, 14.25, true}, {kPMincho, 21.75, true},
-                        {kMincho, 14, true},    {kGothic, 12, true},     {kGothic, 17, true},
-                        {kGothic, 12.75, false}};
+    const Use uses[] = {{kPMincho, 12, true},    {kPMincho, 14.25, true}, {kPMincho, 21.75, true},
+                        {kMincho, 14, true},     {kGothic, 12, true},     {kGothic, 17, true},
+                        {kGothic, 12.75, false}, {kMincho, 14.25, true},  {kMincho, 21.75, true}};
     const QString text =
         QStringLiteral("0123456789.()+-=÷× 化学式の練習問化合物解答判定得点イオン表全"
-                       "式削除一字終了メニュー次計算方法係数決定");
+                       "式削除一字終了メニュー次計算方法係数決定"
+                       "原子量第次物質について空欄値求めよ転送");
     QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&scratch);
     for (const Use& use : uses) {

@@ -3,6 +3,7 @@
 #include "app/ScreenFactory.h"
 #include "formula/FormulaForm.h"
 #include "mole/MoleForm.h"
+#include "reaction/ReactionForm.h"
 #include "shell/FormWindow.h"
 #include "util/DataError.h"
 #include "util/widgets/Art.h"
@@ -18,6 +19,7 @@
 #include <vector>
 
 using formula::FormulaForm;
+using reaction::ReactionForm;
 using shell::FormWindow;
 using shell::ScreenId;
 using util::DataError;
@@ -150,6 +152,31 @@ void stageMole(mole::MoleForm* form) {
     type(QStringLiteral("22.4"));
 }
 
+// The reaction screen mid-question: two cells right, one wrong, and a value
+// being worked out on the calculator for a fourth.
+void stageReaction(ReactionForm* form) {
+    auto type = [form](const QString& number) {
+        for (const QChar ch : number)
+            click(form, groupName(QStringLiteral("command6"), ch == u'.' ? 10 : ch.digitValue()));
+    };
+    std::vector<int> open;
+    for (int c = 1; c <= reaction::ReactionPractice::cellCount; ++c)
+        if (form->practice().cellUsed(c) && !form->practice().cell(c).given)
+            open.push_back(c);
+    for (std::size_t i = 0; i < open.size() && i < 4; ++i) {
+        const int c = open[i];
+        click(form, groupName(QStringLiteral("Image9"), c));
+        if (i == 3) {
+            type(QStringLiteral("12.5"));
+            break;
+        }
+        type(i == 2 ? QStringLiteral("1.5") : form->practice().cell(c).answerRounded);
+        click(form, QStringLiteral("Command8"));
+        if (i == 2)
+            click(form, QStringLiteral("Command5"));
+    }
+}
+
 } // namespace
 
 void ScreenGallery::stage(FormWindow* window) {
@@ -157,6 +184,8 @@ void ScreenGallery::stage(FormWindow* window) {
         stageFormula(formula);
     if (auto* moleForm = qobject_cast<mole::MoleForm*>(window))
         stageMole(moleForm);
+    if (auto* reactionForm = qobject_cast<ReactionForm*>(window))
+        stageReaction(reactionForm);
     settle();
 }
 

@@ -6,3 +6,4 @@ class MaterialWriter;
 void generateFormulaMaterial(MaterialWriter& out);
 void generateCoefficientMaterial(MaterialWriter& out);
 void generateMoleMaterial(MaterialWriter& out);
+void generateReactionMaterial(MaterialWriter& out);

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     generateFormulaMaterial(out);
     generateCoefficientMaterial(out);
     generateMoleMaterial(out);
+    generateReactionMaterial(out);
     for (const QString& e : out.errors())
         std::fprintf(stderr, "materialgen: %s\n", qUtf8Printable(e));
     return out.errors().isEmpty() ? 0 : 1;
