@@ -1,6 +1,7 @@
 #include "ScreenGallery.h"
 
 #include "app/ScreenFactory.h"
+#include "coefficient/CoefficientForm.h"
 #include "formula/FormulaForm.h"
 #include "shell/FormWindow.h"
 #include "util/DataError.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <exception>
 
+using coefficient::CoefficientForm;
 using formula::FormulaForm;
 using shell::FormWindow;
 using shell::ScreenId;
@@ -126,11 +128,28 @@ void stageFormula(FormulaForm* form) {
     enter(7, 3);
 }
 
+// The coefficient screen mid-problem: box 1 right, box 2 wrong, a digit just
+// written into box 3, the atom counts shown.
+void stageCoefficient(CoefficientForm* form) {
+    const std::vector<int>& correct = form->practice().problem().correct;
+    auto enter = [form](int j, int d) {
+        click(form, groupName(QStringLiteral("Image2"), j));
+        click(form, groupName(QStringLiteral("Image4"), d));
+    };
+    enter(1, correct[0]);
+    enter(2, correct[1] % 8 + 1);
+    click(form, QStringLiteral("command6"));
+    enter(3, correct[2]);
+    click(form, QStringLiteral("Command4"));
+}
+
 } // namespace
 
 void ScreenGallery::stage(FormWindow* window) {
     if (auto* formula = qobject_cast<FormulaForm*>(window))
         stageFormula(formula);
+    else if (auto* coefficient = qobject_cast<CoefficientForm*>(window))
+        stageCoefficient(coefficient);
     settle();
 }
 

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-using util::kMincho;
+using util::kPMincho;
 using util::uiFont;
 
 namespace {
@@ -18,18 +18,19 @@ constexpr int lineHeight = 48;
 constexpr int boxTop = 5;    // within its line
 constexpr int baseline = 33; // of the formula text within its line
 constexpr int subscriptDrop = 7;
-constexpr int gapWidth = boxWidth + 6; // the box and a little air after it
-constexpr int plusWidth = 34;
-constexpr int arrowWidth = 50;
+constexpr int boxAir = 5; // free space either side of a box
+constexpr int gapWidth = boxAir + boxWidth + boxAir;
+constexpr int plusWidth = 36;
+constexpr int arrowWidth = 56;
 constexpr int secondLineIndent = 40;
 
 QFont mainFont() {
-    QFont f = uiFont(kMincho, 12);
+    QFont f = uiFont(kPMincho, 12);
     f.setPixelSize(26);
     return f;
 }
 QFont subscriptFont() {
-    QFont f = uiFont(kMincho, 12);
+    QFont f = uiFont(kPMincho, 12);
     f.setPixelSize(17);
     return f;
 }
@@ -63,7 +64,7 @@ int layoutSide(EquationLayout& layout, const QStringList& formulas, int x, int l
                 {EquationLayout::Piece::Plus, {}, {x, lineTop, plusWidth, lineHeight}});
             x += plusWidth;
         }
-        layout.boxes.emplace_back(x, lineTop + boxTop, boxWidth, boxHeight);
+        layout.boxes.emplace_back(x + boxAir, lineTop + boxTop, boxWidth, boxHeight);
         x += gapWidth;
         const int w = formulaWidth(formulas[i]);
         layout.pieces.push_back(
