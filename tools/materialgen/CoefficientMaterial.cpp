@@ -66,7 +66,8 @@ void generateCoefficientMaterial(MaterialWriter& out) {
     QStringList faults;
     const std::vector<SourceProblem> problems =
         readProblemSource(out.source(QStringLiteral("coefficient/problems.txt")), faults);
-    faults << problemSetFaults(problems, CoefficientData::problemCount);
+    for (const QString& f : problemSetFaults(problems, CoefficientData::problemCount))
+        faults << QStringLiteral("係数 ") + f;
 
     std::vector<EquationLayout> layouts;
     for (const SourceProblem& p : problems) {
