@@ -192,6 +192,37 @@ TEST_F(CoefficientFormTest, OneProblemSolvedEndToEndThenTheNext) {
     EXPECT_FALSE(shown(QStringLiteral("Label9_3")));
 }
 
+TEST_F(CoefficientFormTest, BoxesOfALargerProblemDoNotStayBehind) {
+    CoefficientForm* form = open();
+    ASSERT_TRUE(form);
+    bool fewerAfterMore = false;
+    for (int n = 0; n < 30 && !fewerAfterMore; ++n) {
+        const auto correct = form->practice().problem().correct;
+        const int before = static_cast<int>(correct.size());
+        for (int j = 1; j <= before; ++j) {
+            clickBox(j);
+            clickDigit(correct[static_cast<std::size_t>(j - 1)]);
+        }
+        click(QStringLiteral("command6"));
+        click(QStringLiteral("command7"));
+        const int after = form->practice().boxCount();
+        fewerAfterMore = after < before;
+        for (int j = 1; j <= 6; ++j)
+            ASSERT_EQ(shown(QStringLiteral("Image2_%1").arg(j)), j <= after) << j;
+    }
+    EXPECT_TRUE(fewerAfterMore);
+}
+
+TEST_F(CoefficientFormTest, EveryTitleFitsItsLabel) {
+    CoefficientForm* form = open();
+    ASSERT_TRUE(form);
+    auto* label = get<TextLabel>(QStringLiteral("Label5"));
+    const auto data = coefficient::CoefficientData::load(state.basePath);
+    for (int n = 1; n <= coefficient::CoefficientData::problemCount; ++n)
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(data.problem(n).title), label->width())
+            << n;
+}
+
 TEST_F(CoefficientFormTest, HidingTheCountsKeepsTheRowsAndTheirTexts) {
     ASSERT_TRUE(open());
     click(QStringLiteral("Command4"));
