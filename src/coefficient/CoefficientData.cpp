@@ -1,5 +1,6 @@
 #include "CoefficientData.h"
 
+#include "CoefficientGeometry.h"
 #include "CoefficientPaths.h"
 #include "util/DataError.h"
 #include "util/DataFile.h"
@@ -16,13 +17,8 @@ using util::DataFile;
 
 namespace {
 
-// Where the equation picture lies on the screen, and the room around it:
-// every box must lie inside the 751 × 501 client area to be seen and clicked.
-constexpr QPoint pictureOrigin(37, 96);
-constexpr int clientWidth = 751;
-constexpr int clientHeight = 501;
-constexpr int boxWidth = 48;
-constexpr int boxHeight = 38;
+// Every box must lie inside the 751 × 501 client area to be seen and clicked.
+constexpr QRect clientArea(0, 0, 751, 501);
 
 QString problemLabel(int p) {
     return QStringLiteral("第 %1 問: ").arg(p);
@@ -35,9 +31,7 @@ void readPositions(DataFile& f, std::vector<Problem>& problems) {
         for (int j = 1; j <= count; ++j) {
             const int x = f.integer();
             const int y = f.integer();
-            const QPoint onScreen = pictureOrigin + QPoint(x, y);
-            if (onScreen.x() < 0 || onScreen.y() < 0 || onScreen.x() + boxWidth > clientWidth ||
-                onScreen.y() + boxHeight > clientHeight)
+            if (!clientArea.contains(geometry::box(j, QPoint(x, y)).rect))
                 f.fail(problemLabel(p) + QStringLiteral("係数欄 %1 の位置 (%2, %3) は画面の外です")
                                              .arg(j)
                                              .arg(x)

@@ -60,7 +60,7 @@ constexpr Place tableLabel(bool left, int r, int k) {
 // The table picture's two columns, in its own coordinates: each begins with
 // a heading cell (左辺, 右辺) left of its labels.
 constexpr int tableColumnSplit = 238; // x where the right column starts
-constexpr int leftHeadingWidth = leftLabelX[0] - 133 - 4;
-constexpr int rightHeadingWidth = rightLabelX[0] - 133 - tableColumnSplit - 4;
+constexpr int leftHeadingWidth = leftLabelX[0] - atomTable.rect.x() - 4;
+constexpr int rightHeadingWidth = rightLabelX[0] - atomTable.rect.x() - tableColumnSplit - 4;
 
 } // namespace coefficient::geometry
