@@ -1,6 +1,7 @@
 #include "ScreenGallery.h"
 
 #include "app/ScreenFactory.h"
+#include "coefficient/CoefficientForm.h"
 #include "formula/FormulaForm.h"
 #include "mole/MoleForm.h"
 #include "reaction/ReactionForm.h"
@@ -18,6 +19,7 @@
 #include <exception>
 #include <vector>
 
+using coefficient::CoefficientForm;
 using formula::FormulaForm;
 using reaction::ReactionForm;
 using shell::FormWindow;
@@ -177,11 +179,28 @@ void stageReaction(ReactionForm* form) {
     }
 }
 
+// The coefficient screen mid-problem: box 1 right, box 2 wrong, a digit just
+// written into box 3, the atom counts shown.
+void stageCoefficient(CoefficientForm* form) {
+    const std::vector<int>& correct = form->practice().problem().correct;
+    auto enter = [form](int j, int d) {
+        click(form, groupName(QStringLiteral("Image2"), j));
+        click(form, groupName(QStringLiteral("Image4"), d));
+    };
+    enter(1, correct[0]);
+    enter(2, correct[1] % 8 + 1);
+    click(form, QStringLiteral("command6"));
+    enter(3, correct[2]);
+    click(form, QStringLiteral("Command4"));
+}
+
 } // namespace
 
 void ScreenGallery::stage(FormWindow* window) {
     if (auto* formula = qobject_cast<FormulaForm*>(window))
         stageFormula(formula);
+    if (auto* coefficient = qobject_cast<CoefficientForm*>(window))
+        stageCoefficient(coefficient);
     if (auto* moleForm = qobject_cast<mole::MoleForm*>(window))
         stageMole(moleForm);
     if (auto* reactionForm = qobject_cast<ReactionForm*>(window))
