@@ -5,7 +5,7 @@
 //   it under Xvfb);
 //   screen switch: menu → each practice screen shown and painted, in this
 //   process on whatever platform QT_QPA_PLATFORM names (offscreen by default).
-// chemdrill-bench --switches measures the switches only.
+// chemdrill-bench --switches [RUNS] measures the switches only.
 #include "Bench.h"
 #include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 using app::prepareApplication;
@@ -80,13 +81,14 @@ int main(int argc, char** argv) {
     std::printf("machine: %s, %d cores, Qt %s, platform %s\n\n",
                 qUtf8Printable(QSysInfo::prettyProductName()), QThread::idealThreadCount(),
                 qVersion(), qUtf8Printable(QGuiApplication::platformName()));
-    // --switches: the screen switches only (for a profiler).
-    if (!(argc > 1 && std::strcmp(argv[1], "--switches") == 0))
+    // --switches [RUNS]: the screen switches only (for a profiler).
+    const bool switchesOnly = argc > 1 && std::strcmp(argv[1], "--switches") == 0;
+    if (!switchesOnly)
         measureStartup(QCoreApplication::applicationDirPath());
 
     linkPrerenderedPictures();
     prepareApplication();
     std::printf("menu -> practice screen shown and painted (target 16 ms worst)\n");
-    measureScreenSwitches(switchRuns);
+    measureScreenSwitches(switchesOnly && argc > 2 ? std::max(1, std::atoi(argv[2])) : switchRuns);
     return 0;
 }

@@ -21,10 +21,9 @@ using widgets::prerendered;
 using widgets::prerenderedImage;
 using widgets::PrerenderedPicture;
 using widgets::programIcon;
+using widgets::programIconSizes;
 
 namespace {
-
-const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct MenuFace {
     const char* key;
@@ -53,7 +52,7 @@ std::vector<PrerenderedPicture> firstScreenPictures() {
                                 paintButtonFace(p, r, label, colors, 16, false);
                             }});
     }
-    for (int size : iconSizes) {
+    for (int size : programIconSizes) {
         pictures.push_back({QStringLiteral("icon-%1").arg(size), QSize(size, size),
                             [size](QPainter& p, const QRectF& r) {
                                 p.drawPixmap(r.toRect(), programIcon().pixmap(size, size));
@@ -72,7 +71,7 @@ Art menuPicture(const QString& key) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : iconSizes) {
+    for (int size : programIconSizes) {
         const QImage ready = prerenderedImage(QStringLiteral("icon-%1").arg(size), 1);
         if (ready.isNull())
             return programIcon();
