@@ -9,10 +9,6 @@
 
 namespace app {
 
-using util::kGothic;
-using util::kMincho;
-using util::kPMincho;
-using util::uiFont;
 using widgets::Art;
 using widgets::FaceColors;
 using widgets::paintButtonFace;
@@ -78,29 +74,6 @@ QIcon applicationIcon() {
         icon.addPixmap(QPixmap::fromImage(ready));
     }
     return icon;
-}
-
-void warmUpFonts() {
-    // The faces and sizes the practice screens draw with, and the characters
-    // of their fixed captions: the font files are opened and these glyphs
-    // rasterised once, while the learner reads the menu.
-    struct Use {
-        const QString& family;
-        qreal points;
-        bool bold;
-    };
-    const Use uses[] = {{kPMincho, 12, true},   {kPMincho, 14.25, true}, {kPMincho, 21.75, true},
-                        {kMincho, 14, true},    {kGothic, 12, true},     {kGothic, 17, true},
-                        {kGothic, 12.75, false}};
-    const QString text =
-        QStringLiteral("0123456789.()+-=÷× 化学式の練習問化合物解答判定得点イオン表全"
-                       "式削除一字終了メニュー次計算方法係数決定");
-    QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&scratch);
-    for (const Use& use : uses) {
-        p.setFont(uiFont(use.family, use.points, use.bold));
-        p.drawText(0, 8, text);
-    }
 }
 
 } // namespace app
