@@ -1,28 +1,31 @@
 #include "Bench.h"
-#include "PrerenderedPictures.h"
-#include "app/AppSetup.h"
-#include "app/ProgramSession.h"
-#include "shell/FormWindow.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QByteArray>
 #include <QFile>
-#include <QProcess>
 
 #include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+#include <xcb/xcb.h>
 
-using app::createScreen;
-using app::prepareApplication;
-using app::ProgramSession;
-using shell::FormWindow;
-using shell::Navigator;
-using shell::ScreenId;
+extern char** environ;
 
 namespace {
 
-double residentMiB() {
-    QFile f(QStringLiteral("/proc/self/status"));
+using Clock = std::chrono::steady_clock;
+
+double residentMiBOf(pid_t pid) {
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
     if (!f.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : f.readAll().split('\n')) {
@@ -32,83 +35,119 @@ double residentMiB() {
     return 0;
 }
 
-// Prints the resident memory and ends the event loop right after the
-// window's first paint pass, before anything queued during it runs.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(QWidget* window) : QObject(window) { window->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [] {
-                    std::printf("shown %s\n", fixed(residentMiB(), 3).constData());
-                    std::fflush(stdout);
-                    QCoreApplication::exit(0);
-                },
-                Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, e);
+// The child's environment: ours, with the real X platform whatever we run on.
+std::vector<std::string> childEnvironment() {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        if (std::strncmp(*e, "QT_QPA_PLATFORM=", 16) != 0)
+            env.emplace_back(*e);
     }
-
-private:
-    bool seen_ = false;
-};
+    env.emplace_back("QT_QPA_PLATFORM=xcb");
+    return env;
+}
 
 } // namespace
 
-int runStartupChild(int& argc, char** argv, const QString& kind) {
-    QApplication app(argc, argv);
-    if (kind == QLatin1String("bare")) {
-        QWidget w;
-        w.setFixedSize(427, 482);
-        QPalette pal = w.palette();
-        pal.setColor(QPalette::Window, Qt::black);
-        w.setPalette(pal);
-        w.setAutoFillBackground(true);
-        FirstPaint probe(&w);
-        w.show();
-        return app.exec();
+StartupProbe::StartupProbe() {
+    int screenNumber = 0;
+    connection_ = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection_)) {
+        xcb_disconnect(connection_);
+        connection_ = nullptr;
+        return;
     }
-    linkPrerenderedPictures();
-    prepareApplication();
-    ProgramSession session;
-    Navigator& navigator = session.navigator;
-    navigator.setQuitHandler([] {});
-    // The probe watches the menu from before it is shown.
-    navigator.setFactory([](Navigator& nav, ScreenId id) {
-        FormWindow* w = createScreen(nav, id);
-        new FirstPaint(w);
-        return w;
-    });
-    navigator.show(ScreenId::Menu);
-    return app.exec();
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection_));
+    for (int i = 0; i < screenNumber && it.rem; ++i)
+        xcb_screen_next(&it);
+    root_ = it.data->root;
+    // Top-level windows are children of the root: their map events reach us.
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+    const char name[] = "_NET_WM_PID";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection_, xcb_intern_atom(connection_, 0, sizeof name - 1, name), nullptr);
+    if (atom) {
+        pidAtom_ = atom->atom;
+        std::free(atom);
+    }
+    xcb_flush(connection_);
 }
 
-std::vector<StartupSample> measureStartup(const QString& program, const QString& kind, int runs) {
-    std::vector<StartupSample> samples;
-    for (int i = 0; i < runs; ++i) {
-        QProcess child;
-        QElapsedTimer timer;
-        timer.start();
-        child.start(program, {QStringLiteral("--startup-child"), kind});
-        if (!child.waitForReadyRead(30000)) {
-            std::fprintf(stderr, "bench: %s child gave no answer\n", qUtf8Printable(kind));
-            child.kill();
-            child.waitForFinished();
+StartupProbe::~StartupProbe() {
+    if (connection_)
+        xcb_disconnect(connection_);
+}
+
+uint32_t StartupProbe::pidOf(uint32_t window) {
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, pidAtom_, XCB_ATOM_CARDINAL, 0, 1),
+        nullptr);
+    uint32_t pid = 0;
+    if (reply && xcb_get_property_value_length(reply) == 4)
+        std::memcpy(&pid, xcb_get_property_value(reply), 4);
+    std::free(reply);
+    return pid;
+}
+
+void StartupProbe::drainEvents() {
+    while (xcb_generic_event_t* e = xcb_poll_for_event(connection_))
+        std::free(e);
+}
+
+std::optional<StartupSample> StartupProbe::measure(const QString& program) {
+    if (!connection_)
+        return std::nullopt;
+    drainEvents();
+    const QByteArray path = program.toLocal8Bit();
+    std::vector<std::string> env = childEnvironment();
+    std::vector<char*> envp;
+    for (std::string& s : env)
+        envp.push_back(s.data());
+    envp.push_back(nullptr);
+    char* argv[] = {const_cast<char*>(path.constData()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+
+    const Clock::time_point launched = Clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, path.constData(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        std::fprintf(stderr, "bench: cannot start %s: %s\n", path.constData(),
+                     std::strerror(spawned));
+        return std::nullopt;
+    }
+
+    std::optional<StartupSample> sample;
+    const Clock::time_point deadline = launched + std::chrono::seconds(30);
+    pollfd fd{xcb_get_file_descriptor(connection_), POLLIN, 0};
+    while (!sample && Clock::now() < deadline) {
+        xcb_generic_event_t* e = xcb_poll_for_event(connection_);
+        if (!e) {
+            if (xcb_connection_has_error(connection_))
+                break;
+            poll(&fd, 1, 100);
             continue;
         }
-        StartupSample s;
-        s.seconds = timer.nsecsElapsed() / 1e9;
-        const QByteArray line = child.readLine().trimmed();
-        s.residentMiB = line.split(' ').value(1).toDouble();
-        child.waitForFinished(30000);
-        samples.push_back(s);
+        const Clock::time_point at = Clock::now();
+        if ((e->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+            const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
+            if (!map->override_redirect && pidOf(map->window) == static_cast<uint32_t>(pid))
+                sample =
+                    StartupSample{std::chrono::duration<double, std::milli>(at - launched).count(),
+                                  residentMiBOf(pid)};
+        }
+        std::free(e);
     }
-    return samples;
+    if (!sample)
+        std::fprintf(stderr, "bench: %s mapped no window\n", path.constData());
+    kill(pid, SIGKILL);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return sample;
 }
 
 double median(std::vector<double> v) {
@@ -117,8 +156,4 @@ double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const std::size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
-QByteArray fixed(double v, int decimals) {
-    return QByteArray::number(v, 'f', decimals);
 }

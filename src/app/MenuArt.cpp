@@ -9,10 +9,6 @@
 
 namespace app {
 
-using util::kGothic;
-using util::kMincho;
-using util::kPMincho;
-using util::uiFont;
 using widgets::Art;
 using widgets::FaceColors;
 using widgets::paintButtonFace;
@@ -21,10 +17,9 @@ using widgets::prerendered;
 using widgets::prerenderedImage;
 using widgets::PrerenderedPicture;
 using widgets::programIcon;
+using widgets::programIconSizes;
 
 namespace {
-
-const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 struct MenuFace {
     const char* key;
@@ -53,7 +48,7 @@ std::vector<PrerenderedPicture> firstScreenPictures() {
                                 paintButtonFace(p, r, label, colors, 16, false);
                             }});
     }
-    for (int size : iconSizes) {
+    for (int size : programIconSizes) {
         pictures.push_back({QStringLiteral("icon-%1").arg(size), QSize(size, size),
                             [size](QPainter& p, const QRectF& r) {
                                 p.drawPixmap(r.toRect(), programIcon().pixmap(size, size));
@@ -72,37 +67,13 @@ Art menuPicture(const QString& key) {
 
 QIcon applicationIcon() {
     QIcon icon;
-    for (int size : iconSizes) {
+    for (int size : programIconSizes) {
         const QImage ready = prerenderedImage(QStringLiteral("icon-%1").arg(size), 1);
         if (ready.isNull())
             return programIcon();
         icon.addPixmap(QPixmap::fromImage(ready));
     }
     return icon;
-}
-
-void warmUpFonts() {
-    // The faces and sizes the practice screens draw with, and the characters
-    // of their fixed captions: the font files are opened and these glyphs
-    // rasterised once, while the learner reads the menu.
-    struct Use {
-        const QString& family;
-        qreal points;
-        bool bold;
-    };
-    const Use uses[] = {{kPMincho, 12, true},    {kPMincho, 14.25, true}, {kPMincho, 21.75, true},
-                        {kMincho, 14, true},     {kGothic, 12, true},     {kGothic, 17, true},
-                        {kGothic, 12.75, false}, {kMincho, 14.25, true},  {kMincho, 21.75, true}};
-    const QString text =
-        QStringLiteral("0123456789.()+-=÷× 化学式の練習問化合物解答判定得点イオン表全"
-                       "式削除一字終了メニュー次計算方法係数決定"
-                       "原子量第次物質について空欄値求めよ転送");
-    QImage scratch(8, 8, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&scratch);
-    for (const Use& use : uses) {
-        p.setFont(uiFont(use.family, use.points, use.bold));
-        p.drawText(0, 8, text);
-    }
 }
 
 } // namespace app

@@ -17,8 +17,4 @@ widgets::Art menuPicture(const QString& key);
 // The program icon, from the prerendered sizes where possible.
 QIcon applicationIcon();
 
-// Loads the screens' fonts once the first screen is up, so the first
-// practice screen does not wait for them.
-void warmUpFonts();
-
 } // namespace app

@@ -1,11 +1,10 @@
 #include "MenuForm.h"
 
 #include "MenuArt.h"
+#include "ScreenWarmUp.h"
 #include "shell/Navigator.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
-
-#include <QTimer>
 
 namespace app {
 
@@ -65,12 +64,9 @@ void MenuForm::open(ScreenId id) {
 
 void MenuForm::paintEvent(QPaintEvent* e) {
     FormWindow::paintEvent(e);
-    if (fontsWarmed_)
-        return;
-    fontsWarmed_ = true;
-    // The menu is drawn from prerendered pictures; load the fonts the other
-    // screens need while the learner reads it.
-    QTimer::singleShot(0, this, warmUpFonts);
+    // The menu is drawn from prerendered pictures; once it is on the screen,
+    // prepare the practice screens while the learner reads it.
+    ScreenWarmUp::startOnce(navigator());
 }
 
 } // namespace app

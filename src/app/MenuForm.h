@@ -15,8 +15,6 @@ protected:
 
 private:
     void open(shell::ScreenId id);
-
-    bool fontsWarmed_ = false;
 };
 
 } // namespace app

@@ -236,7 +236,7 @@ void paintIcon(QPainter& p, qreal s) {
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : programIconSizes) {
         QPixmap pm(size, size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);

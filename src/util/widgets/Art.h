@@ -30,7 +30,12 @@ void paintScorePanel(QPainter& p, const QRectF& r);
 void paintJudgementLegend(QPainter& p, const QRectF& r);
 // The menu's title picture.
 void paintMenuTitle(QPainter& p, const QRectF& r);
-// The program icon, at the usual icon sizes.
+// The sizes the program icon comes in. On X every window sends every size to
+// the server as it is created, before it is mapped (and again for its icon
+// property), so the list stops at what panels and task lists show; a window
+// manager scales these for anything larger.
+inline constexpr int programIconSizes[] = {16, 24, 32, 48, 64};
+// The program icon, at programIconSizes.
 QIcon programIcon();
 
 } // namespace widgets
