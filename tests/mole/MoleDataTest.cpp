@@ -2,6 +2,7 @@
 #include "mole/MoleData.h"
 
 #include "support/ScreenFixture.h"
+#include "support/ShownPath.h"
 #include "util/MaterialPath.h"
 
 #include <QDir>
@@ -88,7 +89,8 @@ TEST_P(BadMoleData, NamesTheFileAndLine) {
     } catch (const DataError& e) {
         EXPECT_EQ(e.file(), c.file);
         EXPECT_EQ(e.line(), c.line);
-        EXPECT_TRUE(e.message().contains(c.file)) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(testSupport::shownPath(c.file)))
+            << e.message().toStdString();
     }
 }
 
@@ -121,7 +123,7 @@ TEST_F(MoleScreenBadData, BackAtTheMenuWithTheMessage) {
     navigator.show(ScreenId::Mole);
     settle();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains(massesFile));
+    EXPECT_TRUE(errors[0].contains(testSupport::shownPath(massesFile)));
     EXPECT_FALSE(navigator.isLoaded(ScreenId::Mole));
     EXPECT_TRUE(navigator.isLoaded(ScreenId::Menu));
 }

@@ -1,6 +1,7 @@
 // Reading the reaction screen's data files, and what bad data leads to.
 #include "ReactionTestSupport.h"
 #include "support/ScreenFixture.h"
+#include "support/ShownPath.h"
 #include "util/MaterialPath.h"
 
 #include <QDir>
@@ -142,7 +143,7 @@ TEST_F(ReactionBadDataScreenTest, BadDataSendsTheLearnerBackToTheMenuWithTheFile
     EXPECT_FALSE(navigator.isLoaded(ScreenId::Reaction));
     EXPECT_TRUE(navigator.isLoaded(ScreenId::Menu));
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains(reactions)) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].contains(testSupport::shownPath(reactions))) << errors[0].toStdString();
 }
 
 } // namespace
