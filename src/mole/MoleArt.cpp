@@ -1,7 +1,7 @@
 #include "MoleArt.h"
 
-#include "AtomicWeights.h"
 #include "MoleGeometry.h"
+#include "chemistry/AtomicWeights.h"
 #include "util/Fonts.h"
 
 #include <QFontMetricsF>
@@ -69,7 +69,7 @@ void paintWeightStrip(QPainter& p, const QRectF& r) {
     p.setPen(Qt::white);
     // Gothic letters keep the l of Cl apart from a 1.
     p.setFont(uiFont(kGothic, 14, true));
-    for (const AtomicWeight& a : atomicWeights) {
+    for (const chemistry::AtomicWeight& a : chemistry::atomicWeights) {
         // QString::number writes a point whatever the desktop's locale.
         const QString entry =
             QStringLiteral("%1=%2").arg(QLatin1String(a.symbol), QString::number(a.weight));

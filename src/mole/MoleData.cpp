@@ -1,7 +1,7 @@
 #include "MoleData.h"
 
-#include "ChemicalFormula.h"
 #include "MolePaths.h"
+#include "chemistry/ChemicalFormula.h"
 #include "util/DataFile.h"
 
 #include <stdexcept>
@@ -31,7 +31,7 @@ MoleData MoleData::load(const QString& basePath) {
     }
     DataFile texts(basePath, paths::questionTexts());
     for (QString& text : data.texts_) {
-        text = withSubscripts(texts.line().trimmed());
+        text = chemistry::withSubscripts(texts.line().trimmed());
         if (text.isEmpty())
             texts.fail(QStringLiteral("問題文が空です"));
     }

@@ -37,19 +37,6 @@ std::vector<TextRun> chemicalRuns(const QString& text) {
     return runs;
 }
 
-QString withSubscripts(const QString& text) {
-    QString spoken;
-    for (const TextRun& run : chemicalRuns(text)) {
-        if (!run.subscript) {
-            spoken += run.text;
-            continue;
-        }
-        for (const QChar c : run.text)
-            spoken += QChar(0x2080 + c.digitValue()); // ₀ … ₉
-    }
-    return spoken;
-}
-
 qreal chemicalTextWidth(const QString& text, const QFont& font) {
     const QFontMetricsF normal(font);
     const QFontMetricsF small(subscriptFont(font));

@@ -20,9 +20,6 @@ struct TextRun {
 };
 std::vector<TextRun> chemicalRuns(const QString& text);
 
-// The same text with Unicode subscript digits, for screen readers: "NH₃".
-QString withSubscripts(const QString& text);
-
 // Width of the text drawn by paintChemicalText with this font.
 qreal chemicalTextWidth(const QString& text, const QFont& font);
 // Draws the text from a baseline start, subscripts at two thirds of the size

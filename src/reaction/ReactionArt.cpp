@@ -1,7 +1,7 @@
 #include "ReactionArt.h"
 
-#include "AtomicWeights.h"
 #include "ReactionGeometry.h"
+#include "chemistry/AtomicWeights.h"
 #include "util/Fonts.h"
 
 #include <QFontMetricsF>
@@ -24,7 +24,7 @@ const QColor stripRule(0, 160, 255);
 
 QString atomicWeightsText() {
     QStringList parts;
-    for (const AtomicWeight& a : atomicWeights)
+    for (const chemistry::AtomicWeight& a : chemistry::atomicWeights)
         parts << QStringLiteral("%1=%2").arg(QLatin1String(a.symbol)).arg(a.weight);
     return QStringLiteral("原子量　") + parts.join(QStringLiteral("  "));
 }

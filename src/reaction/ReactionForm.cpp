@@ -5,6 +5,7 @@
 #include "ReactionGeometry.h"
 #include "ReactionPaths.h"
 #include "calculator/CalculatorPanel.h"
+#include "chemistry/ChemicalFormula.h"
 #include "shell/Navigator.h"
 #include "shell/ProgramState.h"
 #include "util/Fonts.h"
@@ -200,7 +201,7 @@ void ReactionForm::drawQuestion() {
     const int n = entry.substanceCount;
     questionNumber_->setCaption(QString::number(p.questionNumber()));
     equation_->loadPicture(material(paths::equationPicture(p.currentReaction())));
-    equation_->setAccessibleName(withSubscripts(data.equation(p.currentReaction())));
+    equation_->setAccessibleName(chemistry::withSubscripts(data.equation(p.currentReaction())));
     table_->loadPicture(material(paths::tablePicture(n)));
     for (int i = 1; i <= ReactionPractice::columnCount; ++i) {
         ImageBox* name = names_[static_cast<std::size_t>(i - 1)];
@@ -212,7 +213,7 @@ void ReactionForm::drawQuestion() {
         const int s = entry.substanceNo[static_cast<std::size_t>(i)];
         name->loadPicture(material(paths::substancePicture(s)));
         name->setAccessibleName(data.substance(s).name + QStringLiteral(" ") +
-                                withSubscripts(data.substance(s).formula));
+                                chemistry::withSubscripts(data.substance(s).formula));
         name->show();
     }
     for (int c = 1; c <= ReactionPractice::cellCount; ++c) {
@@ -237,9 +238,10 @@ void ReactionForm::drawCell(int c) {
     const QString state = spokenState(cell.frame);
     const QString shown =
         !cell.entry.isEmpty() ? cell.entry : (state.isEmpty() ? QStringLiteral("空欄") : state);
-    const QString spoken = QStringLiteral("%1 (%2): %3")
-                               .arg(rowWord(geometry::rowOf(c)),
-                                    withSubscripts(practice_->data().substance(s).formula), shown);
+    const QString spoken =
+        QStringLiteral("%1 (%2): %3")
+            .arg(rowWord(geometry::rowOf(c)),
+                 chemistry::withSubscripts(practice_->data().substance(s).formula), shown);
     for (QWidget* w : {static_cast<QWidget*>(frame), static_cast<QWidget*>(label)}) {
         w->setAccessibleName(spoken);
         w->setAccessibleDescription(state);

@@ -2,7 +2,7 @@
 // answer-box frames, from the readable source material/mole/substances.txt.
 #include "Generators.h"
 #include "MaterialWriter.h"
-#include "mole/ChemicalFormula.h"
+#include "chemistry/ChemicalFormula.h"
 #include "mole/MoleArt.h"
 #include "mole/MoleData.h"
 #include "mole/MoleGeometry.h"
@@ -34,7 +34,8 @@ std::vector<Substance> readSubstances(MaterialWriter& out) {
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList f = line.split(blanks);
-        const std::optional<double> mass = f.size() == 2 ? mole::molarMassOf(f[1]) : std::nullopt;
+        const std::optional<double> mass =
+            f.size() == 2 ? chemistry::molarMassOf(f[1]) : std::nullopt;
         if (!mass) {
             out.fail(QStringLiteral("%1: \"%2\" needs a name and a formula of the strip's "
                                     "elements (H, C, N, O, F, S, Cl)")

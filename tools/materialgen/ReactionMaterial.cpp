@@ -2,11 +2,11 @@
 // pictures, from the readable sources in material/reaction/. Molar masses
 // are computed from the formulas; every reaction is checked before it is
 // written.
-#include "FormulaAtoms.h"
 #include "Generators.h"
 #include "MaterialWriter.h"
 #include "ReactionPictures.h"
-#include "reaction/AtomicWeights.h"
+#include "chemistry/AtomicWeights.h"
+#include "chemistry/ChemicalFormula.h"
 #include "reaction/ReactionData.h"
 #include "reaction/ReactionGeometry.h"
 #include "reaction/ReactionPaths.h"
@@ -19,7 +19,6 @@
 #include <optional>
 #include <vector>
 
-using reaction::atomicWeights;
 using reaction::maxSubstances;
 using reaction::molarMassCount;
 using reaction::reactionCount;
@@ -58,13 +57,6 @@ QStringList sourceLines(MaterialWriter& out, const QString& name) {
     return lines;
 }
 
-std::optional<double> weightOf(const QString& symbol) {
-    for (const auto& a : atomicWeights)
-        if (symbol == QLatin1String(a.symbol))
-            return a.weight;
-    return std::nullopt;
-}
-
 // substances.txt: formula, boiling point, name per line.
 std::vector<Substance> readSubstances(MaterialWriter& out) {
     const QString source = QStringLiteral("reaction/substances.txt");
@@ -83,24 +75,24 @@ std::vector<Substance> readSubstances(MaterialWriter& out) {
         bool ok = false;
         const double boiling = f.value(1).toDouble(&ok);
         Substance s{f.value(0), f.mid(2).join(u' '), 0};
-        const FormulaAtoms parsed = parseFormula(s.formula);
-        if (f.size() < 3 || !ok || !parsed.ok()) {
+        const chemistry::FormulaReading parsed = chemistry::readFormula(s.formula);
+        if (f.size() < 3 || !ok || !parsed.ok) {
             out.fail(QStringLiteral("%1: substance \"%2\": %3")
                          .arg(source, line,
-                              parsed.ok() ? QStringLiteral("needs formula, boiling point, name")
-                                          : parsed.error));
+                              parsed.ok ? QStringLiteral("needs formula, boiling point, name")
+                                        : parsed.error));
             continue;
         }
         // The table asks every substance's volume at 0 °C.
         if (boiling >= 0)
             out.fail(QStringLiteral("%1: %2 is no gas at 0 °C").arg(source, s.formula));
         for (const auto& [symbol, n] : parsed.atoms) {
-            const std::optional<double> w = weightOf(symbol);
-            if (!w)
+            const double w = chemistry::atomicWeight(symbol); // 0: not on the strip
+            if (w == 0)
                 out.fail(QStringLiteral("%1: %2 has %3, which the atomic-weight strip lacks")
                              .arg(source, s.formula, symbol));
             else
-                s.molarMass += *w * n;
+                s.molarMass += w * n;
         }
         substances.push_back(s);
     }
@@ -120,7 +112,7 @@ Atoms atomsOfSide(const Reaction& r, const std::vector<Substance>& substances, b
         if (t.product != product)
             continue;
         const QString& formula = substances[static_cast<std::size_t>(t.substance - 1)].formula;
-        for (const auto& [symbol, n] : parseFormula(formula).atoms)
+        for (const auto& [symbol, n] : chemistry::readFormula(formula).atoms)
             atoms[symbol] += t.coefficient * n;
     }
     return atoms;

@@ -5,7 +5,7 @@
 #include <map>
 #include <optional>
 
-namespace mole {
+namespace chemistry {
 
 // A molecular formula read as plain text ("CO2", "C3H8", "(CH3)2O"): the
 // count of atoms of each element, or the position and reason of the first
@@ -29,4 +29,4 @@ std::optional<double> molarMassOf(const QString& formula);
 // "(CH3)2O" → "(CH₃)₂O"); other digits stay.
 QString withSubscripts(const QString& text);
 
-} // namespace mole
+} // namespace chemistry

@@ -1,6 +1,6 @@
 #include "AtomicWeights.h"
 
-namespace mole {
+namespace chemistry {
 
 double atomicWeight(const QString& symbol) {
     for (const AtomicWeight& a : atomicWeights)
@@ -9,4 +9,4 @@ double atomicWeight(const QString& symbol) {
     return 0;
 }
 
-} // namespace mole
+} // namespace chemistry

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace mole {
+namespace chemistry {
 
 struct AtomicWeight {
     const char* symbol;
@@ -27,4 +27,4 @@ inline constexpr std::array<AtomicWeight, 7> atomicWeights{{
 // The weight of an element of the strip; 0 for any other symbol.
 double atomicWeight(const QString& symbol);
 
-} // namespace mole
+} // namespace chemistry

@@ -1,13 +1,13 @@
 // Reading a molecular formula into atom counts, and the molar mass from the
 // strip's weights.
-#include "mole/ChemicalFormula.h"
+#include "chemistry/ChemicalFormula.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
 #include <string>
 
-using mole::readFormula;
+using chemistry::readFormula;
 
 namespace {
 
@@ -25,7 +25,7 @@ class FormulaReadTest : public testing::TestWithParam<FormulaCase> {};
 
 TEST_P(FormulaReadTest, CountsAtomsOrPointsAtTheFault) {
     const FormulaCase& c = GetParam();
-    const mole::FormulaReading r = readFormula(QString::fromStdString(c.formula));
+    const chemistry::FormulaReading r = readFormula(QString::fromStdString(c.formula));
     std::map<std::string, int> atoms;
     for (const auto& [symbol, n] : r.atoms)
         atoms[symbol.toStdString()] = n;
@@ -50,20 +50,21 @@ INSTANTIATE_TEST_SUITE_P(Formulas, FormulaReadTest,
                                          FormulaCase{"H99999", {}, 1}));
 
 TEST(MolarMass, FromTheStripWeights) {
-    EXPECT_EQ(mole::molarMassOf(QStringLiteral("CO2")), 44.0);
-    EXPECT_EQ(mole::molarMassOf(QStringLiteral("HCl")), 36.5);
-    EXPECT_EQ(mole::molarMassOf(QStringLiteral("SF6")), 146.0);
+    EXPECT_EQ(chemistry::molarMassOf(QStringLiteral("CO2")), 44.0);
+    EXPECT_EQ(chemistry::molarMassOf(QStringLiteral("HCl")), 36.5);
+    EXPECT_EQ(chemistry::molarMassOf(QStringLiteral("SF6")), 146.0);
     // Sodium is not on the strip; a broken formula has no mass.
-    EXPECT_FALSE(mole::molarMassOf(QStringLiteral("NaCl")).has_value());
-    EXPECT_FALSE(mole::molarMassOf(QStringLiteral("C(")).has_value());
+    EXPECT_FALSE(chemistry::molarMassOf(QStringLiteral("NaCl")).has_value());
+    EXPECT_FALSE(chemistry::molarMassOf(QStringLiteral("C(")).has_value());
 }
 
 TEST(Subscripts, OnlyTheCountsOfAFormula) {
-    EXPECT_EQ(mole::withSubscripts(QStringLiteral("二酸化炭素 (CO2) について")),
+    EXPECT_EQ(chemistry::withSubscripts(QStringLiteral("二酸化炭素 (CO2) について")),
               QStringLiteral("二酸化炭素 (CO₂) について"));
-    EXPECT_EQ(mole::withSubscripts(QStringLiteral("(CH3)2O C10H22")),
+    EXPECT_EQ(chemistry::withSubscripts(QStringLiteral("(CH3)2O C10H22")),
               QStringLiteral("(CH₃)₂O C₁₀H₂₂"));
-    EXPECT_EQ(mole::withSubscripts(QStringLiteral("第3問 2 mol")), QStringLiteral("第3問 2 mol"));
+    EXPECT_EQ(chemistry::withSubscripts(QStringLiteral("第3問 2 mol")),
+              QStringLiteral("第3問 2 mol"));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "AtomicWeights.h"
 
-namespace mole {
+namespace chemistry {
 
 namespace {
 
@@ -148,4 +148,4 @@ QString withSubscripts(const QString& text) {
     return out;
 }
 
-} // namespace mole
+} // namespace chemistry
