@@ -30,8 +30,6 @@ using widgets::TextLabel;
 namespace geometry = moleGeometry;
 
 namespace {
-const FaceColors blueFace{QColor(0, 0, 170), Qt::white};
-const FaceColors magentaFace{QColor(255, 0, 255), Qt::white};
 
 // What a screen reader calls each box: its row on the answer sheet.
 const char16_t* const boxNames[] = {u"",        u"A. モル数", u"B. 分子数", u"B. 分子数 指数",
@@ -71,12 +69,9 @@ QString spokenState(const AnswerBox& box) {
 }
 } // namespace
 
-MoleForm::MoleForm(Navigator& navigator)
-    : PracticeScreen(navigator, practice::moleScreen()),
-      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {
+MoleForm::MoleForm(Navigator& navigator) : CalculatorScreen(navigator, practice::moleScreen()) {
     buildQuestion();
     buildBoxes();
-    buildButtons();
 }
 
 MoleForm::~MoleForm() = default;
@@ -110,19 +105,6 @@ void MoleForm::buildBoxes() {
     }
 }
 
-void MoleForm::buildButtons() {
-    auto* transfer =
-        new PictureButton(this, geometry::transfer, QStringLiteral("解答転送"), magentaFace);
-    connect(transfer, &PictureButton::clicked, this, &MoleForm::transferClicked);
-    auto* erase =
-        new PictureButton(this, geometry::deleteEntry, QStringLiteral("数値削除"), blueFace);
-    connect(erase, &PictureButton::clicked, this, &MoleForm::deleteClicked);
-    // The judge button is shared by every practice screen; here it is blue.
-    chrome().judgeButton()->setFaceArt([](QPainter& p, const QRectF& r) {
-        widgets::paintButtonFace(p, r, QStringLiteral("解答判定"), blueFace, 12, false);
-    });
-}
-
 void MoleForm::start() {
     ProgramState& state = navigator().state();
     practice_ =
@@ -132,17 +114,12 @@ void MoleForm::start() {
     apply(practice_->startQuestion());
 }
 
-void MoleForm::resetCalculator() {
-    calculator_.resetCalculator();
-    calculatorPanel_->refresh();
-}
-
 void MoleForm::boxClicked(int b) {
     apply(practice_->selectBox(b));
 }
 
 void MoleForm::transferClicked() {
-    const TransferOutcome t = practice_->transferAnswer(calculator_.entryText());
+    const TransferOutcome t = practice_->transferAnswer(calculator().entryText());
     if (t.resetCalculator)
         resetCalculator();
     apply(t.outcome);

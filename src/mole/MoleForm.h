@@ -2,15 +2,11 @@
 
 #include "MoleAnswers.h"
 #include "MolePractice.h"
-#include "calculator/Calculator.h"
-#include "practice/PracticeScreen.h"
+#include "calculator/CalculatorScreen.h"
 
 #include <array>
 #include <memory>
 
-namespace calculator {
-class CalculatorPanel;
-}
 namespace widgets {
 class ImageBox;
 class TextLabel;
@@ -22,13 +18,12 @@ namespace mole {
 // quantities are given; the learner works the other three out on the
 // calculator and transfers them into the answer boxes. The screen only draws
 // the state of its MolePractice and passes each click on to it.
-class MoleForm : public practice::PracticeScreen {
+class MoleForm : public calculator::CalculatorScreen {
     Q_OBJECT
 public:
     explicit MoleForm(shell::Navigator& navigator);
     ~MoleForm() override;
 
-    const calculator::Calculator& calculator() const { return calculator_; }
     const MolePractice& practice() const { return *practice_; }
 
 protected:
@@ -38,6 +33,8 @@ protected:
     void judgeClicked() override;
     void nextClicked() override;
     void draw(const practice::Outcome& outcome) override;
+    void transferClicked() override;
+    void deleteClicked() override;
 
 private:
     struct Box {
@@ -47,17 +44,11 @@ private:
 
     void buildQuestion();
     void buildBoxes();
-    void buildButtons();
 
     // One handler per event.
     void boxClicked(int b);
-    void transferClicked();
-    void deleteClicked();
     void drawBox(int b);
-    void resetCalculator();
 
-    calculator::Calculator calculator_;
-    calculator::CalculatorPanel* calculatorPanel_;
     widgets::ImageBox* strip_;          // Image5
     widgets::TextLabel* number_;        // Label3
     std::array<Box, boxCount> boxes_{}; // boxes 1..5

@@ -17,8 +17,6 @@ constexpr Place weightStrip{.name = "Image2", .rect = {12, 11, 607, 35}};
 constexpr Place questionStrip{.name = "Image5", .rect = {12, 57, 556, 33}};
 constexpr Place questionNumber{.name = "Label3", .rect = {41, 64, 37, 23}};
 constexpr Place answerSheet{.name = "Image4", .rect = {69, 101, 468, 328}};
-constexpr Place transfer{.name = "Command8", .rect = {590, 386, 115, 35}};
-constexpr Place deleteEntry{.name = "Command4", .rect = {343, 445, 115, 35}};
 
 // The frame picture of box b, 1..5 (Image9_b): 95 × 58, box 3 56 × 35.
 constexpr QRect frameRects[] = {

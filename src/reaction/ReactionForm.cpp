@@ -38,11 +38,6 @@ constexpr Place tablePlace{.name = "Image4", .rect = geometry::table};
 constexpr Place namePlace{.name = "Image11", .rect = {}};
 constexpr Place framePlace{.name = "Image9", .rect = {}};
 constexpr Place labelPlace{.name = "Label2", .rect = {}};
-constexpr Place deletePlace{.name = "Command4", .rect = {343, 445, 115, 35}};
-constexpr Place transferPlace{.name = "Command8", .rect = {590, 386, 115, 35}};
-
-const widgets::FaceColors blueFace{QColor(0, 0, 170), Qt::white};
-const widgets::FaceColors magentaFace{QColor(200, 0, 200), Qt::white};
 
 QChar frameLetter(CellFrame frame) {
     switch (frame) {
@@ -90,11 +85,9 @@ QString cellRole(int c) {
 } // namespace
 
 ReactionForm::ReactionForm(Navigator& navigator)
-    : PracticeScreen(navigator, practice::reactionScreen()),
-      calculatorPanel_(new calculator::CalculatorPanel(this, calculator_)) {
+    : CalculatorScreen(navigator, practice::reactionScreen()) {
     buildPictures();
     buildTable();
-    buildButtons();
 }
 
 ReactionForm::~ReactionForm() = default;
@@ -138,14 +131,6 @@ void ReactionForm::buildTable() {
     }
 }
 
-void ReactionForm::buildButtons() {
-    auto* remove = new PictureButton(this, deletePlace, QStringLiteral("数値削除"), blueFace);
-    connect(remove, &PictureButton::clicked, this, &ReactionForm::deleteClicked);
-    auto* transfer =
-        new PictureButton(this, transferPlace, QStringLiteral("解答転送"), magentaFace);
-    connect(transfer, &PictureButton::clicked, this, &ReactionForm::transferClicked);
-}
-
 void ReactionForm::start() {
     ProgramState& state = navigator().state();
     practice_ = std::make_unique<ReactionPractice>(ReactionData::load(state.basePath),
@@ -160,8 +145,8 @@ void ReactionForm::cellClicked(int c) {
 }
 
 void ReactionForm::transferClicked() {
-    const Outcome outcome = practice_->transferAnswer(calculator_);
-    calculatorPanel_->refresh();
+    const Outcome outcome = practice_->transferAnswer(editableCalculator());
+    refreshCalculator();
     apply(outcome);
 }
 
@@ -175,11 +160,6 @@ void ReactionForm::judgeClicked() {
 
 void ReactionForm::nextClicked() {
     apply(practice_->next());
-}
-
-void ReactionForm::resetCalculator() {
-    calculator_.resetCalculator();
-    calculatorPanel_->refresh();
 }
 
 QString ReactionForm::material(const QString& relativePath) {

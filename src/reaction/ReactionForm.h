@@ -1,15 +1,11 @@
 #pragma once
 
 #include "ReactionPractice.h"
-#include "calculator/Calculator.h"
-#include "practice/PracticeScreen.h"
+#include "calculator/CalculatorScreen.h"
 
 #include <array>
 #include <memory>
 
-namespace calculator {
-class CalculatorPanel;
-}
 namespace widgets {
 class ImageBox;
 class TextLabel;
@@ -21,13 +17,12 @@ namespace reaction {
 // volumes and masses of a reaction's substances from one given value, with
 // the calculator. The screen only draws the state of its ReactionPractice
 // and passes each click on to it.
-class ReactionForm : public practice::PracticeScreen {
+class ReactionForm : public calculator::CalculatorScreen {
     Q_OBJECT
 public:
     explicit ReactionForm(shell::Navigator& navigator);
     ~ReactionForm() override;
 
-    const calculator::Calculator& calculator() const { return calculator_; }
     const ReactionPractice& practice() const { return *practice_; }
 
 protected:
@@ -37,24 +32,20 @@ protected:
     void judgeClicked() override;
     void nextClicked() override;
     void draw(const practice::Outcome& outcome) override;
+    void transferClicked() override;
+    void deleteClicked() override;
 
 private:
     void buildPictures();
     void buildTable();
-    void buildButtons();
 
     // One handler per event.
     void cellClicked(int c);
-    void transferClicked();
-    void deleteClicked();
 
     void drawQuestion();
     void drawCell(int c);
-    void resetCalculator();
     QString material(const QString& relativePath);
 
-    calculator::Calculator calculator_;
-    calculator::CalculatorPanel* calculatorPanel_;
     widgets::TextLabel* questionNumber_ = nullptr;                          // Label3
     widgets::ImageBox* equation_ = nullptr;                                 // Image10
     widgets::ImageBox* table_ = nullptr;                                    // Image4
