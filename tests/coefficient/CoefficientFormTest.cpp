@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using coefficient::CoefficientForm;
@@ -238,15 +239,23 @@ TEST_F(CoefficientFormTest, HidingTheCountsKeepsTheRowsAndTheirTexts) {
 }
 
 TEST_F(CoefficientFormTest, TheHighlightFollowsThePointerOverThePad) {
-    ASSERT_TRUE(open());
+    CoefficientForm* form = open();
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     auto* one = get<ImageBox>(QStringLiteral("Image4_1"));
     auto* two = get<ImageBox>(QStringLiteral("Image4_2"));
+    // On a real X server a pointer move arrives asynchronously: wait for the
+    // state the move must lead to.
+    auto moveTo = [](QWidget* w, const std::function<bool()>& settled) {
+        QTest::mouseMove(w, QPoint(10, 10));
+        return QTest::qWaitFor(settled, 2000);
+    };
     // Entry 1 counts as highlighted at load, so moving onto it shows nothing yet.
-    QTest::mouseMove(one, QPoint(10, 10));
+    EXPECT_TRUE(moveTo(one, [&] { return form->chrome().hover().hovered() == 1; }));
     EXPECT_FALSE(one->hasPicture());
-    QTest::mouseMove(two, QPoint(10, 10));
+    EXPECT_TRUE(moveTo(two, [&] { return two->hasPicture(); }));
     EXPECT_EQ(two->picturePath(), face(QStringLiteral("r2.gif")));
-    QTest::mouseMove(one, QPoint(10, 10));
+    EXPECT_TRUE(moveTo(one, [&] { return one->hasPicture(); }));
     EXPECT_EQ(one->picturePath(), face(QStringLiteral("r1.gif")));
     EXPECT_FALSE(two->hasPicture());
 }
