@@ -9,6 +9,8 @@ packages=(
   g++ make cmake
   # Qt 6 widgets and the offscreen/xcb platform plugins
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  # X11 event structures, to notice a window destroyed from outside
+  libxcb1-dev
   # GIF writing for the question material
   libgif-dev
   # the Mincho and Gothic faces the screens are laid out with
@@ -17,6 +19,8 @@ packages=(
   libgtest-dev xvfb xauth locales
   # the accessibility check: AT-SPI bus, a D-Bus session, Python bindings
   at-spi2-core dbus-x11 python3-pyatspi
+  # windows destroyed by another client, in the outside-ends test
+  xdotool
 )
 
 missing=()

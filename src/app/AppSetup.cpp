@@ -1,6 +1,7 @@
 #include "AppSetup.h"
 
 #include "MenuArt.h"
+#include "shell/WindowDestroyWatch.h"
 #include "util/Fonts.h"
 #include "util/widgets/ControlAccessible.h"
 
@@ -15,6 +16,7 @@ void prepareApplication() {
     installFontSubstitutions();
     installControlAccessibility();
     QApplication::setQuitOnLastWindowClosed(false);
+    shell::watchWindowsDestroyedFromOutside();
     // Every window carries the application's icon.
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setApplicationName(QStringLiteral("chemdrill"));

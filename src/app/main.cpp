@@ -1,6 +1,7 @@
 #include "PrerenderedPictures.h"
 #include "app/AppSetup.h"
 #include "app/ProgramSession.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     app::prepareApplication();
 
     app::ProgramSession session;
+    app::endOnTerminationSignals([&session] { session.navigator.endProgram(); });
     session.navigator.show(ScreenId::Menu);
     return application.exec();
 }
