@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/Outcome.h"
+
 #include <QString>
 
 namespace calculator {
@@ -24,5 +26,13 @@ struct TransferResult {
 // of the mole screen), which takes an entry without a point as it stands;
 // maxLength: the characters the box admits.
 TransferResult transferAnswer(const QString& entry, bool wholeNumberBox, int maxLength);
+
+// What an exercise's rules answer to 解答転送: the usual outcome, and whether
+// the screen resets its calculator (after every transfer that reached a box,
+// written or refused as too long).
+struct TransferOutcome {
+    practice::Outcome outcome;
+    bool resetCalculator = false;
+};
 
 } // namespace calculator

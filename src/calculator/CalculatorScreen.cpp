@@ -37,8 +37,11 @@ void CalculatorScreen::resetCalculator() {
     panel_->refresh();
 }
 
-void CalculatorScreen::refreshCalculator() {
-    panel_->refresh();
+void CalculatorScreen::transferClicked() {
+    const TransferOutcome t = transferEntry(calculator_.entryText());
+    if (t.resetCalculator)
+        resetCalculator();
+    apply(t.outcome);
 }
 
 } // namespace calculator

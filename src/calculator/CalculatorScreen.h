@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnswerTransfer.h"
 #include "Calculator.h"
 #include "practice/PracticeScreen.h"
 
@@ -12,7 +13,7 @@ class CalculatorPanel;
 // calculator with its panel, 解答転送 (transfer the entry into the chosen
 // answer box) and 数値削除 (empty the chosen box), and draws its judge button
 // blue like its other buttons. A screen class adds its question and answer
-// boxes and answers the two buttons.
+// boxes and hands the two buttons to its rules.
 class CalculatorScreen : public practice::PracticeScreen {
     Q_OBJECT
 public:
@@ -21,16 +22,16 @@ public:
     const Calculator& calculator() const { return calculator_; }
 
 protected:
-    virtual void transferClicked() = 0;
+    // The rules' answer to 解答転送 with the calculator's entry.
+    virtual TransferOutcome transferEntry(const QString& entry) = 0;
     virtual void deleteClicked() = 0;
 
-    Calculator& editableCalculator() { return calculator_; }
     // Clears the calculator's operation and entry and shows it.
     void resetCalculator();
-    // Shows the calculator after the rules changed it.
-    void refreshCalculator();
 
 private:
+    void transferClicked();
+
     Calculator calculator_;
     CalculatorPanel* panel_;
 };

@@ -16,6 +16,9 @@
 
 namespace mole {
 
+using calculator::frameLetter;
+using calculator::spokenContent;
+using calculator::spokenState;
 using practice::Outcome;
 using shell::Navigator;
 using shell::ProgramState;
@@ -35,38 +38,6 @@ namespace {
 const char16_t* const boxNames[] = {u"",        u"A. モル数", u"B. 分子数", u"B. 分子数 指数",
                                     u"C. 体積", u"D. 重さ"};
 
-QChar frameLetter(BoxFrame frame) {
-    switch (frame) {
-    case BoxFrame::Yellow:
-        return u'y';
-    case BoxFrame::Blue:
-        return u'b';
-    case BoxFrame::Green:
-        return u'g';
-    case BoxFrame::Red:
-        return u'r';
-    case BoxFrame::White:
-        break;
-    }
-    return u'w';
-}
-
-// The state of a box in words, for a box without text and as a description.
-QString spokenState(const AnswerBox& box) {
-    switch (box.frame) {
-    case BoxFrame::Yellow:
-        return QStringLiteral("問題の値");
-    case BoxFrame::Blue:
-        return QStringLiteral("選択中");
-    case BoxFrame::Green:
-        return QStringLiteral("正解");
-    case BoxFrame::Red:
-        return QStringLiteral("誤り");
-    case BoxFrame::White:
-        break;
-    }
-    return QStringLiteral("空欄");
-}
 } // namespace
 
 MoleForm::MoleForm(Navigator& navigator) : CalculatorScreen(navigator, practice::moleScreen()) {
@@ -118,11 +89,8 @@ void MoleForm::boxClicked(int b) {
     apply(practice_->selectBox(b));
 }
 
-void MoleForm::transferClicked() {
-    const TransferOutcome t = practice_->transferAnswer(calculator().entryText());
-    if (t.resetCalculator)
-        resetCalculator();
-    apply(t.outcome);
+calculator::TransferOutcome MoleForm::transferEntry(const QString& entry) {
+    return practice_->transferAnswer(entry);
 }
 
 void MoleForm::deleteClicked() {
@@ -161,11 +129,11 @@ void MoleForm::drawBox(int b) {
     if (box.frame->picturePath() != frame)
         box.frame->loadPicture(frame);
     box.text->setCaption(state.text);
-    const QString spoken = QStringLiteral("%1: %2").arg(
-        QString::fromUtf16(boxNames[b]), state.text.isEmpty() ? spokenState(state) : state.text);
+    const QString spoken = QStringLiteral("%1: %2").arg(QString::fromUtf16(boxNames[b]),
+                                                        spokenContent(state.frame, state.text));
     for (QWidget* w : {static_cast<QWidget*>(box.frame), static_cast<QWidget*>(box.text)}) {
         w->setAccessibleName(spoken);
-        w->setAccessibleDescription(spokenState(state));
+        w->setAccessibleDescription(spokenState(state.frame));
     }
 }
 

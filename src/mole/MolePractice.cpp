@@ -13,6 +13,8 @@
 
 namespace mole {
 
+using calculator::AnswerFrame;
+using calculator::TransferOutcome;
 using practice::Outcome;
 using util::numberValue;
 
@@ -75,7 +77,7 @@ Outcome MolePractice::startQuestion() {
         given.given = boxGiven(kind, b);
         if (given.given) {
             given.text = answers_.rounded[static_cast<std::size_t>(b)];
-            given.frame = BoxFrame::Yellow;
+            given.frame = AnswerFrame::Given;
         }
     }
     Outcome result = outcome();
@@ -94,9 +96,9 @@ Outcome MolePractice::selectBox(int b) {
     if (chosen.given || chosen.correct)
         return outcome();
     selectedBox_ = b;
-    chosen.frame = BoxFrame::Blue;
+    chosen.frame = AnswerFrame::Chosen;
     if (previousBox_ != 0 && previousBox_ != b && !boxAt(previousBox_).correct)
-        boxAt(previousBox_).frame = BoxFrame::White;
+        boxAt(previousBox_).frame = AnswerFrame::Open;
     previousBox_ = b;
     return outcome();
 }
@@ -147,17 +149,17 @@ Outcome MolePractice::judgeAnswers() {
         if (box.given || box.correct)
             continue;
         if (box.text.isEmpty()) {
-            box.frame = BoxFrame::White;
+            box.frame = AnswerFrame::Open;
             open = true;
             continue;
         }
         result.showMark = true;
         if (accepts(b, box.text)) {
             box.correct = true;
-            box.frame = BoxFrame::Green;
+            box.frame = AnswerFrame::Correct;
             ++result.newlyCorrect;
         } else {
-            box.frame = BoxFrame::Red;
+            box.frame = AnswerFrame::Wrong;
             open = true;
         }
     }

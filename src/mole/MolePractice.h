@@ -2,6 +2,8 @@
 
 #include "MoleAnswers.h"
 #include "MoleData.h"
+#include "calculator/AnswerFrame.h"
+#include "calculator/AnswerTransfer.h"
 #include "practice/Outcome.h"
 
 #include <QString>
@@ -16,20 +18,11 @@ class RecentMemory;
 
 namespace mole {
 
-// The frame an answer box shows, by its state.
-enum class BoxFrame { White, Yellow, Blue, Green, Red };
-
 struct AnswerBox {
     bool given = false;   // shows the question's given value (yellow)
     bool correct = false; // judged correct: locked and green
     QString text;         // what the box shows: the given value or the learner's answer
-    BoxFrame frame = BoxFrame::White;
-};
-
-// What a transfer asks of the screen besides the usual outcome.
-struct TransferOutcome {
-    practice::Outcome outcome;
-    bool resetCalculator = false; // after every transfer that reached a box, written or refused
+    calculator::AnswerFrame frame = calculator::AnswerFrame::Open;
 };
 
 // The rules of the mole exercise モル: 80 questions (20 substances × 4 kinds
@@ -52,7 +45,7 @@ public:
     // A click on box b's frame or text, 1..5.
     practice::Outcome selectBox(int b);
     // 解答転送: the calculator's entry into the selected box.
-    TransferOutcome transferAnswer(const QString& entry);
+    calculator::TransferOutcome transferAnswer(const QString& entry);
     // 数値削除: the selected box is emptied.
     practice::Outcome deleteEntry();
     // 解答判定: every filled open box is judged.

@@ -16,6 +16,9 @@
 
 namespace reaction {
 
+using calculator::frameLetter;
+using calculator::spokenContent;
+using calculator::spokenState;
 using practice::Outcome;
 using shell::Navigator;
 using shell::ProgramState;
@@ -38,38 +41,6 @@ constexpr Place tablePlace{.name = "Image4", .rect = geometry::table};
 constexpr Place namePlace{.name = "Image11", .rect = {}};
 constexpr Place framePlace{.name = "Image9", .rect = {}};
 constexpr Place labelPlace{.name = "Label2", .rect = {}};
-
-QChar frameLetter(CellFrame frame) {
-    switch (frame) {
-    case CellFrame::Given:
-        return u'y';
-    case CellFrame::Chosen:
-        return u'b';
-    case CellFrame::Correct:
-        return u'g';
-    case CellFrame::Wrong:
-        return u'r';
-    case CellFrame::Open:
-        break;
-    }
-    return u'w';
-}
-
-QString spokenState(CellFrame frame) {
-    switch (frame) {
-    case CellFrame::Given:
-        return QStringLiteral("与えられた値");
-    case CellFrame::Chosen:
-        return QStringLiteral("選択中");
-    case CellFrame::Correct:
-        return QStringLiteral("正解");
-    case CellFrame::Wrong:
-        return QStringLiteral("誤り");
-    case CellFrame::Open:
-        break;
-    }
-    return {};
-}
 
 QString rowWord(int row) {
     static const char16_t* const words[] = {u"モル数", u"体積", u"重さ"};
@@ -144,10 +115,8 @@ void ReactionForm::cellClicked(int c) {
     apply(practice_->selectCell(c));
 }
 
-void ReactionForm::transferClicked() {
-    const Outcome outcome = practice_->transferAnswer(editableCalculator());
-    refreshCalculator();
-    apply(outcome);
+calculator::TransferOutcome ReactionForm::transferEntry(const QString& entry) {
+    return practice_->transferAnswer(entry);
 }
 
 void ReactionForm::deleteClicked() {
@@ -215,16 +184,14 @@ void ReactionForm::drawCell(int c) {
 
     const ReactionEntry& entry = practice_->currentEntry();
     const int s = entry.substanceNo[static_cast<std::size_t>(geometry::columnOf(c))];
-    const QString state = spokenState(cell.frame);
-    const QString shown =
-        !cell.entry.isEmpty() ? cell.entry : (state.isEmpty() ? QStringLiteral("空欄") : state);
     const QString spoken =
         QStringLiteral("%1 (%2): %3")
             .arg(rowWord(geometry::rowOf(c)),
-                 chemistry::withSubscripts(practice_->data().substance(s).formula), shown);
+                 chemistry::withSubscripts(practice_->data().substance(s).formula),
+                 spokenContent(cell.frame, cell.entry));
     for (QWidget* w : {static_cast<QWidget*>(frame), static_cast<QWidget*>(label)}) {
         w->setAccessibleName(spoken);
-        w->setAccessibleDescription(state);
+        w->setAccessibleDescription(spokenState(cell.frame));
     }
 }
 

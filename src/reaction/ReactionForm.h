@@ -32,7 +32,7 @@ protected:
     void judgeClicked() override;
     void nextClicked() override;
     void draw(const practice::Outcome& outcome) override;
-    void transferClicked() override;
+    calculator::TransferOutcome transferEntry(const QString& entry) override;
     void deleteClicked() override;
 
 private:

@@ -2,7 +2,6 @@
 
 #include "ReactionValues.h"
 #include "calculator/AnswerTransfer.h"
-#include "calculator/Calculator.h"
 #include "practice/QuestionDraw.h"
 #include "util/Clock.h"
 #include "util/NumberFormat.h"
@@ -15,6 +14,8 @@
 
 namespace reaction {
 
+using calculator::AnswerFrame;
+using calculator::TransferOutcome;
 using practice::Outcome;
 using util::numberValue;
 
@@ -113,7 +114,7 @@ void ReactionPractice::generateValues() {
     }
     ReactionCell& given = at(geometry::cellIndex(givenColumn, givenRow));
     given.given = true;
-    given.frame = CellFrame::Given;
+    given.frame = AnswerFrame::Given;
     given.entry = given.answerRounded;
 }
 
@@ -130,26 +131,25 @@ Outcome ReactionPractice::selectCell(int c) {
     if (chosen.given || chosen.correct)
         return outcome();
     selectedCell_ = c;
-    chosen.frame = CellFrame::Chosen;
+    chosen.frame = AnswerFrame::Chosen;
     if (previousCell_ != 0 && previousCell_ != c && !at(previousCell_).correct)
-        at(previousCell_).frame = CellFrame::Open; // a wrong mark goes; the entry stays
+        at(previousCell_).frame = AnswerFrame::Open; // a wrong mark goes; the entry stays
     previousCell_ = c;
     return outcome();
 }
 
-Outcome ReactionPractice::transferAnswer(calculator::Calculator& calculator) {
+TransferOutcome ReactionPractice::transferAnswer(const QString& entry) {
     if (allCorrect_)
-        return outcome();
+        return {outcome(), false};
     if (selectedCell_ == 0)
-        return outcome(chooseCellFirst);
+        return {outcome(chooseCellFirst), false};
     ReactionCell& target = at(selectedCell_);
     const calculator::TransferResult result =
-        calculator::transferAnswer(calculator.entryText(), false, target.answerLength);
-    calculator.resetCalculator();
+        calculator::transferAnswer(entry, false, target.answerLength);
     if (result.tooLong)
-        return outcome(tooManyDigits);
+        return {outcome(tooManyDigits), true};
     target.entry = result.text;
-    return outcome();
+    return {outcome(), true};
 }
 
 Outcome ReactionPractice::deleteValue() {
@@ -173,17 +173,17 @@ Outcome ReactionPractice::judgeTable() {
         if (!cellUsed(c) || cell.given || cell.correct)
             continue;
         if (cell.entry.isEmpty()) {
-            cell.frame = CellFrame::Open;
+            cell.frame = AnswerFrame::Open;
             open = true;
             continue;
         }
         result.showMark = true;
         if (accepts(cell)) {
             cell.correct = true;
-            cell.frame = CellFrame::Correct;
+            cell.frame = AnswerFrame::Correct;
             ++result.newlyCorrect;
         } else {
-            cell.frame = CellFrame::Wrong;
+            cell.frame = AnswerFrame::Wrong;
             open = true;
         }
     }

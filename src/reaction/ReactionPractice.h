@@ -2,15 +2,14 @@
 
 #include "ReactionData.h"
 #include "ReactionGeometry.h"
+#include "calculator/AnswerFrame.h"
+#include "calculator/AnswerTransfer.h"
 #include "practice/Outcome.h"
 
 #include <QString>
 
 #include <array>
 
-namespace calculator {
-class Calculator;
-}
 namespace util {
 class Clock;
 class RandomSource;
@@ -18,15 +17,6 @@ class RecentMemory;
 } // namespace util
 
 namespace reaction {
-
-// The picture a cell's frame shows.
-enum class CellFrame {
-    Open,    // w: not chosen
-    Given,   // y: the given value
-    Chosen,  // b: transfer and delete act on it
-    Correct, // g: judged correct, locked
-    Wrong,   // r: judged wrong at the last judgement
-};
 
 // One cell of the quantity table.
 struct ReactionCell {
@@ -36,7 +26,7 @@ struct ReactionCell {
     QString answerRounded; // from the rounded unit amount
     QString answerExact;   // from the exact unit amount
     int answerLength = 0;  // the longest entry the cell takes
-    CellFrame frame = CellFrame::Open;
+    calculator::AnswerFrame frame = calculator::AnswerFrame::Open;
 };
 
 // A question: which reaction, and which row holds the given value.
@@ -74,7 +64,7 @@ public:
     practice::Outcome selectCell(int c);
     // 解答転送: the calculator's entry, to one decimal, into the chosen cell.
     // The calculator is reset after every attempt that reaches the cell.
-    practice::Outcome transferAnswer(calculator::Calculator& calculator);
+    calculator::TransferOutcome transferAnswer(const QString& entry);
     // 数値削除: the chosen cell's entry goes.
     practice::Outcome deleteValue();
     // 解答判定: every filled cell not yet correct is judged.

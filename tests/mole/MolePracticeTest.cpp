@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-using mole::BoxFrame;
+using calculator::AnswerFrame;
 using mole::MolePractice;
 using practice::Outcome;
 using testSupport::ScriptedRandom;
@@ -29,7 +29,7 @@ protected:
         practice->startQuestion();
     }
     // Selects box b and transfers the entry into it.
-    mole::TransferOutcome enter(int b, const char* entry) {
+    calculator::TransferOutcome enter(int b, const char* entry) {
         practice->selectBox(b);
         return practice->transferAnswer(QString::fromLatin1(entry));
     }
@@ -79,7 +79,7 @@ TEST_F(MolePracticeTest, ChoosingBoxes) {
 
 TEST_F(MolePracticeTest, TransferAndDeleteNeedAChosenBox) {
     pose(question(1, 1), 5);
-    const mole::TransferOutcome t = practice->transferAnswer(QStringLiteral("3"));
+    const calculator::TransferOutcome t = practice->transferAnswer(QStringLiteral("3"));
     EXPECT_EQ(t.outcome.banner, chooseBoxFirst);
     EXPECT_FALSE(t.resetCalculator);
     EXPECT_EQ(practice->deleteEntry().banner, chooseBoxFirst);
@@ -88,7 +88,7 @@ TEST_F(MolePracticeTest, TransferAndDeleteNeedAChosenBox) {
 
 TEST_F(MolePracticeTest, TransferFillsTheChosenBoxAndResetsTheCalculator) {
     pose(question(1, 1), 5);
-    const mole::TransferOutcome t = enter(4, "11.249");
+    const calculator::TransferOutcome t = enter(4, "11.249");
     EXPECT_TRUE(t.outcome.banner.isEmpty());
     EXPECT_TRUE(t.resetCalculator);
     EXPECT_EQ(texts(), "0.5|||11.2|");
@@ -98,7 +98,7 @@ TEST_F(MolePracticeTest, TransferFillsTheChosenBoxAndResetsTheCalculator) {
 TEST_F(MolePracticeTest, TooLongTransferLeavesTheBoxAsItWas) {
     pose(question(1, 1), 5);
     enter(4, "22");
-    const mole::TransferOutcome t = practice->transferAnswer(QStringLiteral("112"));
+    const calculator::TransferOutcome t = practice->transferAnswer(QStringLiteral("112"));
     EXPECT_EQ(t.outcome.banner, tooManyDigits);
     EXPECT_TRUE(t.resetCalculator);
     EXPECT_EQ(texts(), "0.5|||22.0|");
