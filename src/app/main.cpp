@@ -1,4 +1,5 @@
 #include "PrerenderedPictures.h"
+#include "app/AccessibilityBus.h"
 #include "app/AppSetup.h"
 #include "app/ProgramSession.h"
 #include "app/TerminationSignals.h"
@@ -9,6 +10,7 @@ using shell::ScreenId;
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    app::connectAccessibilityBusEarly();
     linkPrerenderedPictures();
     app::prepareApplication();
 
