@@ -34,7 +34,7 @@ int firstBadLine(const QByteArray& bytes) {
         if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
             continue;
         QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-        decoder.decode(bytes.mid(start, i - start));
+        const QString decoded = decoder.decode(bytes.mid(start, i - start));
         if (decoder.hasError())
             return line;
         if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const QString line = f.line();
             check(!line.contains(u'\r') && !line.contains(u'\n'), "a line holds a line end", line);
             lines << line;
-            check(f.lineNumber() == lines.size() + 1, "the line number lost count");
+            // A last line without a line end leaves the reader on it.
+            check(f.atEnd() || f.lineNumber() == lines.size() + 1, "the line number lost count");
         }
     } catch (const util::DataError& e) {
         check(!decodable, "a decodable file was refused", e.message());

@@ -12,9 +12,9 @@
 using fuzzsupport::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const QRegularExpression oneDecimal(QStringLiteral("^-?[0-9]+\\.[0-9]$"));
+    static const QRegularExpression oneDecimal(QStringLiteral("^-?(0|[1-9][0-9]*)\\.[0-9]$"));
     static const QRegularExpression wholeOrOneDecimal(
-        QStringLiteral("^[-+]?[0-9]+$|^-?[0-9]+\\.[0-9]$"));
+        QStringLiteral("^[-+]?[0-9]+$|^-?(0|[1-9][0-9]*)\\.[0-9]$"));
     if (size == 0)
         return 0;
     const bool powerBox = (data[0] & 1) != 0;
