@@ -17,6 +17,8 @@ packages=(
   libgtest-dev xvfb xauth locales
   # the accessibility check: AT-SPI bus, a D-Bus session, Python bindings
   at-spi2-core dbus-x11 python3-pyatspi
+  # fuzzing: clang and its libFuzzer runtime (make fuzz)
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
