@@ -6,13 +6,13 @@
 #include "FuzzSupport.h"
 #include "calculator/AnswerTransfer.h"
 #include "calculator/Calculator.h"
+#include "util/NumberFormat.h"
 
 #include <QRegularExpression>
 
 #include <cmath>
 
 using calculator::Calculator;
-using fuzzsupport::check;
 
 namespace {
 constexpr int displayWidth = 10;
@@ -39,20 +39,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             calc.pressKey(key == 21 ? -1 : key);
 
+        // The keys so far are written out only when a rule breaks.
+        const auto require = [&](bool holds, const char* rule) {
+            if (!holds)
+                fuzzsupport::finding(rule, calc.displayText() + u' ' + calc.entryText() +
+                                               QStringLiteral(" after ") + keyTrail(data, i));
+        };
         const QString& shown = calc.displayText();
-        check(shown == u"E" ||
-                  (shown.size() <= displayWidth && shownNumber.match(shown).hasMatch()),
-              "the display shows something that is not a number",
-              shown + QStringLiteral(" after ") + keyTrail(data, i));
+        require(shown == u"E" ||
+                    (shown.size() <= displayWidth && shownNumber.match(shown).hasMatch()),
+                "the display shows something that is not a number");
         const QString& entry = calc.entryText();
-        check(entryNumber.match(entry).hasMatch(), "the entry is not a number",
-              entry + QStringLiteral(" after ") + keyTrail(data, i));
-        check(std::isfinite(calc.result()), "the result is not finite", keyTrail(data, i));
+        require(entryNumber.match(entry).hasMatch(), "the entry is not a number");
+        // An exponent form only ever comes from a computed result: keys never
+        // extend it.
+        require(!entry.contains(u'E') ||
+                    entry == util::numberText(util::numberValue(entry)).trimmed(),
+                "an exponent entry was extended");
+        require(std::isfinite(calc.result()), "the result is not finite");
         // The screens transfer the entry into a box of four or two characters.
         for (const bool powerBox : {false, true}) {
-            const auto t = calculator::transferAnswer(entry, powerBox, powerBox ? 2 : 5);
-            check(!t.text.isEmpty() && t.tooLong == (t.text.size() > (powerBox ? 2 : 5)),
-                  "a transfer of the entry went wrong", entry + QStringLiteral(" → ") + t.text);
+            const int room = powerBox ? 2 : 5;
+            const auto t = calculator::transferAnswer(entry, powerBox, room);
+            require(!t.text.isEmpty() && t.tooLong == (t.text.size() > room),
+                    "a transfer of the entry went wrong");
         }
     }
     return 0;
