@@ -84,6 +84,10 @@ void checkDataError(const QStringList& files, const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const util::DataError& e) {
+        // For looking at one input by hand: which error it ends in.
+        static const bool show = qEnvironmentVariableIsSet("CHEMDRILL_FUZZ_SHOW_ERRORS");
+        if (show)
+            std::fprintf(stderr, "DataError: %s\n", e.message().toUtf8().constData());
         check(files.contains(e.file()), "a DataError names a file the loader does not read",
               e.file());
         check(!e.problem().isEmpty() && e.line() >= 0, "a DataError without a problem or line",
