@@ -2,6 +2,8 @@
 
 #include "util/NumberFormat.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -89,10 +91,11 @@ bool readPlainDecimal(const QString& entry, PlainDecimal& out) {
 // Rounds to one decimal, halves up; 0.51 rather than 0.5 so that a value
 // such as 0.45, held a hair below in binary, still rounds up.
 QString oneDecimal(double value) {
-    // From 10^15 on a double holds no tenths to round, and near its top the
-    // step below would overflow into "inf".
-    if (std::fabs(value) >= 1e15)
-        return QString::number(value, 'f', 1);
+    // From 10^16 on every double is a whole number, written with its
+    // shortest digits; near the top of the range the step below would
+    // overflow into "inf".
+    if (std::fabs(value) >= 1e16)
+        return QString::number(value, 'f', QLocale::FloatingPointShortest) + QStringLiteral(".0");
     double x = std::floor(value * 10 + 0.51) / 10;
     if (x == 0)
         x = 0; // no "-0.0"
