@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test test-x11 sanitize gallery bench clean
+.PHONY: deps configure build run test test-x11 sanitize gallery bench clean fuzz fuzz-smoke
 
 deps:
 	bash scripts/install-deps.sh
@@ -40,3 +40,13 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) build-asan
+
+# libFuzzer targets (clang, address and undefined-behaviour sanitizers) over
+# every reader of outside text, FUZZ_SECONDS each; built in build-fuzz/.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash fuzz/run.sh $(FUZZ_SECONDS)
+
+# Each fuzz target for a few seconds over its committed corpus, for CI.
+fuzz-smoke: deps
+	bash fuzz/run.sh 4

@@ -21,6 +21,8 @@ packages=(
   at-spi2-core dbus-x11 python3-pyatspi
   # windows destroyed by another client, in the outside-ends test
   xdotool
+  # fuzzing: clang and its libFuzzer runtime (make fuzz)
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

@@ -2,6 +2,8 @@
 
 #include "util/NumberFormat.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -89,6 +91,11 @@ bool readPlainDecimal(const QString& entry, PlainDecimal& out) {
 // Rounds to one decimal, halves up; 0.51 rather than 0.5 so that a value
 // such as 0.45, held a hair below in binary, still rounds up.
 QString oneDecimal(double value) {
+    // From 10^16 on every double is a whole number, written with its
+    // shortest digits; near the top of the range the step below would
+    // overflow into "inf".
+    if (std::fabs(value) >= 1e16)
+        return QString::number(value, 'f', QLocale::FloatingPointShortest) + QStringLiteral(".0");
     double x = std::floor(value * 10 + 0.51) / 10;
     if (x == 0)
         x = 0; // no "-0.0"
@@ -112,7 +119,12 @@ TransferResult transferAnswer(const QString& entry, bool wholeNumberBox, int max
                              plain.fraction.left(2);
         text = oneDecimal(util::numberValue(kept));
     } else {
-        const QString whole = (plain.negative ? QStringLiteral("-") : QString()) + plain.whole;
+        // Leading zeros go ("007" is 7) and zero takes no sign.
+        QString digits = plain.whole;
+        while (digits.size() > 1 && digits.startsWith(u'0'))
+            digits.remove(0, 1);
+        const bool negative = plain.negative && digits != u"0";
+        const QString whole = (negative ? QStringLiteral("-") : QString()) + digits;
         if (wholeNumberBox)
             text = plain.fromExponent ? whole : entry;
         else

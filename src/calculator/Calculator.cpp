@@ -101,7 +101,9 @@ void Calculator::digit(int d) {
     }
     if (entryText_ == u"0" && d == 0)
         return;
-    if (entryText_.size() >= displayWidth)
+    // A full display refuses more digits, and so does a result in exponent
+    // form (after MR): a digit would land in its exponent ("1E-06" → "1E-065").
+    if (entryText_.size() >= displayWidth || entryText_.contains(u'E'))
         return;
     entryText_ += QChar(u'0' + d);
     lastValueText_ = entryText_;
@@ -110,8 +112,9 @@ void Calculator::digit(int d) {
 
 void Calculator::point() {
     // No length check: a point after ten digits makes the entry too long to
-    // show, and the display says so with "E".
-    if (entryText_.contains(u'.'))
+    // show, and the display says so with "E". An exponent form takes no
+    // point: "1E-06." is no number.
+    if (entryText_.contains(u'.') || entryText_.contains(u'E'))
         return;
     entryText_ += u'.';
     refreshDisplay();

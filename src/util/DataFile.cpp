@@ -19,13 +19,26 @@ bool isLineEnd(QChar c) {
     return c == u'\r' || c == u'\n';
 }
 
-// Line of the first character the decoder could not map, for the message.
-int lineOf(const QString& text, qsizetype index) {
+// Line of the first bytes the decoder cannot map, counted the way the reader
+// counts lines. The decoded text cannot tell: a bad byte may become U+001A or
+// U+FFFD, and U+001A may also be a good byte. CR and LF bytes are never half
+// of a two-byte character, so each line is decoded on its own instead.
+int firstBadLine(const QByteArray& bytes) {
     int line = 1;
-    for (qsizetype i = 0; i < index && i < text.size(); ++i)
-        if (text[i] == u'\n')
-            ++line;
-    return line;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(start, i - start));
+        if (decoder.hasError())
+            return line;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
+            ++i;
+        ++line;
+        start = i + 1;
+    }
+    return 0; // the whole file decodes after all
 }
 
 QString decodeCp932(const QString& relativePath, const QByteArray& bytes) {
@@ -35,14 +48,9 @@ QString decodeCp932(const QString& relativePath, const QByteArray& bytes) {
     if (!decoder.isValid())
         throw DataError(relativePath, 0, QStringLiteral("文字コード CP932 を読む機能がありません"));
     QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        qsizetype bad = text.indexOf(QChar(0x1A));
-        if (bad < 0)
-            bad = text.indexOf(QChar(QChar::ReplacementCharacter));
-        // No replacement character: the file ends inside a two-byte character.
-        throw DataError(relativePath, lineOf(text, bad < 0 ? text.size() : bad),
+    if (decoder.hasError())
+        throw DataError(relativePath, firstBadLine(bytes),
                         QStringLiteral("シフトJIS（CP932）として読めない文字があります"));
-    }
     return text;
 }
 

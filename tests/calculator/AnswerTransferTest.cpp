@@ -72,6 +72,16 @@ INSTANTIATE_TEST_SUITE_P(
         TransferCase{"ExponentWithoutPoint", "1E+15", false, 20, "1000000000000000.0", false},
         TransferCase{"ExponentIntoPowerBox", "1E+15", true, 2, "1000000000000000", true},
         TransferCase{"SmallExponentIntoPowerBox", "2.5E-05", true, 2, "0.0", true},
+        // Entries the keys cannot type still come out in the box's number
+        // form: no sign on zero, no leading zeros, no "inf".
+        TransferCase{"NegativeZero", "-0", false, 4, "0.0", false},
+        TransferCase{"NegativeZeroExponent", "-0.0E+3", false, 4, "0.0", false},
+        TransferCase{"LeadingZeros", "033", false, 4, "33.0", false},
+        TransferCase{"LeadingZerosFromExponent", "0.5E+1", false, 3, "5.0", false},
+        TransferCase{"LeadingZerosIntoPowerBox", "0.5E+1", true, 2, "5", false},
+        TransferCase{"HugeText", "9e307x", false, 5, "9" + std::string(307, '0') + ".0", true},
+        TransferCase{"HugeWithDecimals", "1" + std::string(308, '0') + ".5", false, 5,
+                     "1" + std::string(308, '0') + ".0", true},
         // The limit admits exactly maxLength characters.
         TransferCase{"ExactlyAtLimit", "100.8", false, 5, "100.8", false},
         TransferCase{"OneOverLimit", "100.8", false, 4, "100.8", true}),

@@ -156,7 +156,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"smallExponentKeptWhole", "0.00001 * 1.2345 = * 100000 =",
                 "0.00001 0.00001 1.2345 E E 100000 1.2345", "1.2345", false},
         KeyCase{"tinyNegativeKeepsItsDigit",
-                "0 - 0.00001 = * 100000 =", "0 0 0.00001 E E 100000 -1", "-1", false}),
+                "0 - 0.00001 = * 100000 =", "0 0 0.00001 E E 100000 -1", "-1", false},
+        // An exponent form is never extended by typing: "1E-06." is no
+        // number, and "1E-065" another one.
+        KeyCase{"exponentTakesNoPoint", "1 / 1000000 = .", "1 1 1000000 E E", "1E-06", false},
+        KeyCase{"recalledExponentTakesNoDigit",
+                "1 / 1000000 = M + MR 5 =", "1 1 1000000 E E E E E E", "2E-06", true}),
     [](const auto& info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -122,7 +122,15 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"cutBeforeAField", QByteArray("a\r\n"), 1, true, 2, "途中で終わって"},
         // 0x87 is a CP932 lead byte; cut off at the end of the file it is no character.
         FaultCase{"leadByteCutAtEnd", QByteArray("ok\r\nab\x87"), 0, false, 2, "CP932"},
-        FaultCase{"invalidBytes", QByteArray("\"\xFF\xFF\"\r\n"), 0, false, 1, "CP932"}),
+        FaultCase{"invalidBytes", QByteArray("\"\xFF\xFF\"\r\n"), 0, false, 1, "CP932"},
+        // The line is that of the first bad bytes, whatever they decode to
+        // and however the lines end.
+        FaultCase{"unmappedPairBeforeInvalidByte", QByteArray("\xEC\xF5\xF5\xF5\x1C\n\xFF"), 0,
+                  false, 1, "CP932"},
+        FaultCase{"controlCharacterBeforeInvalidByte", QByteArray("\x1A\r\nok\r\n\xFF\r\n"), 0,
+                  false, 3, "CP932"},
+        FaultCase{"crLineEnds", QByteArray("a\rb\r\xFF\r"), 0, false, 3, "CP932"},
+        FaultCase{"leadByteBeforeLineEnd", QByteArray("a\r\n\x81\r\nb\r\n"), 0, false, 2, "CP932"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DataFileTest, MissingFileIsReported) {
