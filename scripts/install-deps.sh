@@ -17,6 +17,9 @@ packages=(
   libgtest-dev xvfb xauth locales
   # the accessibility check: AT-SPI bus, a D-Bus session, Python bindings
   at-spi2-core dbus-x11 python3-pyatspi
+  # the install check's validators of the desktop entry and the metainfo;
+  # dpkg-shlibdeps for the Debian package's library dependencies
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
