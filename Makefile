@@ -38,6 +38,12 @@ gallery: build
 bench: build
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/chemdrill-bench
 
+# The Debian package, from the same build, checked; prints the .deb's path.
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack -G DEB
+	bash packaging/check-deb.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) build-asan
 

@@ -23,6 +23,9 @@ packages=(
   xdotool
   # fuzzing: clang and its libFuzzer runtime (make fuzz)
   clang-14 libclang-rt-14-dev
+  # the install check's validators of the desktop entry and the metainfo;
+  # dpkg-shlibdeps for the Debian package's library dependencies
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -247,4 +247,13 @@ QIcon programIcon() {
     return icon;
 }
 
+QImage programIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    paintIcon(p, size);
+    p.end();
+    return image;
+}
+
 } // namespace widgets

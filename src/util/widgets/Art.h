@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -37,5 +38,8 @@ void paintMenuTitle(QPainter& p, const QRectF& r);
 inline constexpr int programIconSizes[] = {16, 24, 32, 48, 64};
 // The program icon, at programIconSizes.
 QIcon programIcon();
+// The program icon drawn at size × size pixels, for sizes the desktop's icon
+// theme wants beyond programIconSizes.
+QImage programIconImage(int size);
 
 } // namespace widgets
