@@ -5,8 +5,7 @@
 #include "util/DataError.h"
 #include "util/DataFile.h"
 #include "util/MaterialPath.h"
-
-#include <QFileInfo>
+#include "util/PictureFile.h"
 
 #include <stdexcept>
 
@@ -132,11 +131,12 @@ CoefficientData CoefficientData::load(const QString& basePath) {
         DataFile f(basePath, paths::substances());
         readSubstances(f, data.problems_);
     }
-    // A problem without its picture cannot be answered.
+    // A problem without a picture it can show cannot be answered.
     for (int n = 1; n <= problemCount; ++n) {
         const QString picture = paths::equationPicture(n);
-        if (!QFileInfo::exists(util::materialPath(basePath, picture)))
-            throw DataError(picture, 0, QStringLiteral("ファイルが見つかりません"));
+        const QString problem = util::pictureProblem(util::materialPath(basePath, picture));
+        if (!problem.isEmpty())
+            throw DataError(picture, 0, problem);
     }
     return data;
 }

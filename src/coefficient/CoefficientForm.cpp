@@ -16,8 +16,6 @@
 #include "util/widgets/RectShape.h"
 #include "util/widgets/TextLabel.h"
 
-#include <QImageReader>
-
 namespace coefficient {
 
 using practice::Outcome;
@@ -223,7 +221,7 @@ void CoefficientForm::showProblem() {
     title_->setCaption(problem.title);
     const QString picture = material(paths::equationPicture(practice_->currentProblem()));
     equation_->loadPicture(picture);
-    equation_->resize(QImageReader(picture).size().expandedTo(QSize(0, 0)));
+    equation_->resize(equation_->pictureSize());
     equation_->setAccessibleName(spokenEquation(problem));
     for (int j = 1; j <= problem.boxCount(); ++j)
         boxes_[static_cast<std::size_t>(j - 1)]->setGeometry(

@@ -4,6 +4,7 @@
 #include "MaterialPath.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -63,9 +64,15 @@ DataFile::DataFile(const QString& basePath, const QString& relativePath) : path_
     QFile file(materialPath(basePath, relativePath));
     if (!file.exists())
         throw DataError(relativePath, 0, QStringLiteral("ファイルが見つかりません"));
+    if (QFileInfo(file).isDir())
+        throw DataError(relativePath, 0, QStringLiteral("ファイルではなくフォルダです"));
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(relativePath, 0, QStringLiteral("ファイルを開けません"));
-    text_ = decodeCp932(relativePath, file.readAll());
+    const QByteArray bytes = file.readAll();
+    // Said plainly: "ends early" would send the reader looking for a cut.
+    if (bytes.isEmpty())
+        throw DataError(relativePath, 0, QStringLiteral("ファイルが空です"));
+    text_ = decodeCp932(relativePath, bytes);
 }
 
 DataFile DataFile::fromText(const QString& relativePath, const QString& text) {

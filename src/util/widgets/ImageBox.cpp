@@ -1,8 +1,8 @@
 #include "ImageBox.h"
 
 #include "Controls.h"
+#include "util/PictureFile.h"
 
-#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSet>
@@ -12,13 +12,14 @@
 namespace widgets {
 
 namespace {
-// One warning per missing file for the whole run, however often it is asked for.
-void warnMissing(const QString& path) {
+// One warning per unreadable file for the whole run, however often it is asked for.
+void warnUnreadable(const QString& path, const QString& problem) {
     static QSet<QString> warned;
     if (warned.contains(path))
         return;
     warned.insert(path);
-    std::fprintf(stderr, "chemdrill: 画像ファイルを読めません: %s\n", qUtf8Printable(path));
+    std::fprintf(stderr, "chemdrill: 画像ファイルを読めません: %s（%s）\n", qUtf8Printable(path),
+                 qUtf8Printable(problem));
 }
 } // namespace
 
@@ -32,11 +33,10 @@ ImageBox::ImageBox(QWidget* parent, const QString& name, const QRect& rect,
 void ImageBox::loadPicture(const QString& path) {
     art_ = nullptr;
     path_ = path;
-    pixmap_ = QPixmap();
-    if (!QFileInfo::exists(path) || !pixmap_.load(path)) {
-        pixmap_ = QPixmap();
-        warnMissing(path);
-    }
+    const util::Picture picture = util::readPicture(path);
+    pixmap_ = QPixmap::fromImage(picture.image);
+    if (pixmap_.isNull())
+        warnUnreadable(path, picture.problem);
     update();
 }
 

@@ -20,12 +20,14 @@ public:
     ImageBox(QWidget* parent, const Place& place, const QString& accessibleName = {})
         : ImageBox(parent, place.objectName(), place.rect, accessibleName) {}
 
-    // Loads a material picture. A missing or unreadable file leaves the box
-    // empty and is reported once per path on stderr.
+    // Loads a material picture. A missing, unreadable or oversized file
+    // leaves the box empty and is reported once per path on stderr.
     void loadPicture(const QString& path);
     void setArt(Art art);
     void clearPicture();
     bool hasPicture() const { return !pixmap_.isNull() || bool(art_); }
+    // The loaded picture's size; empty when none could be loaded.
+    QSize pictureSize() const { return pixmap_.size(); }
     // The file last loaded, empty when the box shows none.
     const QString& picturePath() const { return path_; }
     // Clickable boxes are buttons to assistive technology.
