@@ -7,6 +7,7 @@
 #include "util/MaterialPath.h"
 #include "util/PictureFile.h"
 
+#include <map>
 #include <stdexcept>
 
 namespace coefficient {
@@ -90,6 +91,41 @@ int leftElementCount(const Side& left) {
     return static_cast<int>(seen.size());
 }
 
+// Atoms of each element on one side, with the given coefficients from `first` on.
+std::map<QString, long long> atomsOf(const Side& side, const std::vector<int>& correct,
+                                     std::size_t first) {
+    std::map<QString, long long> atoms;
+    for (std::size_t k = 0; k < side.elements.size(); ++k)
+        for (const ElementCount& e : side.elements[k])
+            atoms[e.symbol] += static_cast<long long>(correct[first + k]) * e.atoms;
+    return atoms;
+}
+
+// The answer key must balance its equation. A coefficient too many or too few
+// in 正解.dat moves every later one into another box, and every field still
+// lies in 1..8: only the atom counts show it.
+void checkBalanced(const Problem& problem, int p) {
+    const auto left = atomsOf(problem.left, problem.correct, 0);
+    const auto right = atomsOf(problem.right, problem.correct, problem.left.elements.size());
+    for (const auto& [symbol, n] : left) {
+        const auto it = right.find(symbol);
+        const long long m = it == right.end() ? 0 : it->second;
+        if (n != m)
+            throw DataError(paths::answers(), 0,
+                            problemLabel(p) +
+                                QStringLiteral("正解の係数では %1 の原子の数が左辺 %2、右辺 %3 "
+                                               "で合いません")
+                                    .arg(symbol)
+                                    .arg(n)
+                                    .arg(m));
+    }
+    for (const auto& [symbol, m] : right)
+        if (!left.contains(symbol))
+            throw DataError(paths::answers(), 0,
+                            problemLabel(p) +
+                                QStringLiteral("右辺の %1 が左辺にありません").arg(symbol));
+}
+
 void readSubstances(DataFile& f, std::vector<Problem>& problems) {
     for (std::size_t i = 0; i < problems.size(); ++i) {
         const int p = static_cast<int>(i) + 1;
@@ -102,10 +138,11 @@ void readSubstances(DataFile& f, std::vector<Problem>& problems) {
                    QStringLiteral("化学式が %1 個ありますが、係数欄は %2 個です（%3）")
                        .arg(formulas)
                        .arg(problem.boxCount())
-                       .arg(paths::positions()));
+                       .arg(util::shownPath(paths::positions())));
         if (leftElementCount(problem.left) > CoefficientData::maxTableRows)
             f.fail(problemLabel(p) + QStringLiteral("左辺の元素が %1 種類を超えています")
                                          .arg(CoefficientData::maxTableRows));
+        checkBalanced(problem, p);
     }
 }
 

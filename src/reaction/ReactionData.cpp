@@ -1,6 +1,7 @@
 #include "ReactionData.h"
 
 #include "ReactionPaths.h"
+#include "chemistry/ChemicalFormula.h"
 #include "util/DataFile.h"
 
 #include <cstdint>
@@ -49,6 +50,9 @@ void readPictureTexts(ReactionData& data, const QString& basePath) {
         text.formula = f.text();
         if (text.name.isEmpty() || text.formula.isEmpty())
             f.fail(QStringLiteral("物質 %1 の名前か化学式が空です").arg(s));
+        // A field too many or too few puts a name where a formula belongs.
+        if (!chemistry::readFormula(text.formula).ok)
+            f.fail(QStringLiteral("物質 %1 の化学式「%2」を読めません").arg(s).arg(text.formula));
     }
     for (int r = 1; r <= reactionCount; ++r) {
         data.equations[static_cast<std::size_t>(r)] = f.text();

@@ -2,11 +2,9 @@
 
 namespace util {
 
-namespace {
-// The material path as the learner reads it: "化学式/データ/元素.dat". The
-// program writes these paths with backslashes, which Japanese fonts draw as
-// ¥ and others as \, so the dialog would mix both; a slash looks the same in
-// every font.
+// The program writes material paths with backslashes, which Japanese fonts
+// draw as ¥ and others as \, so the dialog would mix both; a slash looks the
+// same in every font.
 QString shownPath(const QString& file) {
     QString shown = file;
     shown.replace(u'\\', u'/');
@@ -14,7 +12,6 @@ QString shownPath(const QString& file) {
         shown.remove(0, 1);
     return shown;
 }
-} // namespace
 
 DataError::DataError(QString file, int line, QString problem)
     : std::runtime_error(

@@ -30,4 +30,8 @@ private:
     QString problem_;
 };
 
+// A material path as messages show it: "\化学式\データ\元素.dat" as
+// "化学式/データ/元素.dat".
+QString shownPath(const QString& file);
+
 } // namespace util

@@ -12,8 +12,8 @@
 #include <QSet>
 #include <QTest>
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -84,25 +84,50 @@ const PictureKind kinds[] = {
      numbered("\\化学式\\画像\\g(%1).gif", 26), [](FormWindow& w) { hover(w, "Image2_3"); }},
     {"coefficient_boxFaces", ScreenId::Coefficient, "Command2", QStringLiteral("係数"),
      named("\\係数\\数字\\",
-           {"w", "r", "w1", "w2", "w3", "w4", "w5", "w6", "w7", "w8", "y1", "y2", "y3", "y4", "y5",
-            "y6", "y7", "y8", "g_h1", "g_h2", "g_h3", "g_h4", "g_h5", "g_h6", "g_h7", "g_h8",
-            "r_h1", "r_h2", "r_h3", "r_h4", "r_h5", "r_h6", "r_h7", "r_h8"}),
+           {"w",    "r",    "w1",   "w2",   "w3",   "w4",   "w5",   "w6",   "w7",
+            "w8",   "y1",   "y2",   "y3",   "y4",   "y5",   "y6",   "y7",   "y8",
+            "g_h1", "g_h2", "g_h3", "g_h4", "g_h5", "g_h6", "g_h7", "g_h8", "r_h1",
+            "r_h2", "r_h3", "r_h4", "r_h5", "r_h6", "r_h7", "r_h8"}),
      [](FormWindow& w) { click(w, "Image2_1"); }}, // box 1 selected
     {"coefficient_padHighlights", ScreenId::Coefficient, "Command2", QStringLiteral("係数"),
      named("\\係数\\数字\\", {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8"}),
      [](FormWindow& w) { hover(w, "Image4_3"); }},
-    {"mole_questionStrips", ScreenId::Mole, "Command3", QStringLiteral("モル"),
-     numbered("\\モル\\問題\\m(%1).gif", 20), {}},
-    {"mole_frames", ScreenId::Mole, "Command3", QStringLiteral("モル"),
-     named("\\モル\\枠\\", {"w1", "w2", "y1", "y2", "b1", "b2", "g1", "g2", "r1", "r2"}), {}},
-    {"reaction_equations", ScreenId::Reaction, "Command4", QStringLiteral("反応量"),
-     numbered("\\反応量\\反応式\\s(%1).gif", 13), {}},
-    {"reaction_tables", ScreenId::Reaction, "Command4", QStringLiteral("反応量"),
-     numbered("\\反応量\\表\\h(%1).gif", 4), {}},
-    {"reaction_substances", ScreenId::Reaction, "Command4", QStringLiteral("反応量"),
-     numbered("\\反応量\\物質\\b(%1).gif", 20), {}},
-    {"reaction_frames", ScreenId::Reaction, "Command4", QStringLiteral("反応量"),
-     named("\\反応量\\枠\\", {"w", "y", "b", "g", "r"}), {}},
+    {"mole_questionStrips",
+     ScreenId::Mole,
+     "Command3",
+     QStringLiteral("モル"),
+     numbered("\\モル\\問題\\m(%1).gif", 20),
+     {}},
+    {"mole_frames",
+     ScreenId::Mole,
+     "Command3",
+     QStringLiteral("モル"),
+     named("\\モル\\枠\\", {"w1", "w2", "y1", "y2", "b1", "b2", "g1", "g2", "r1", "r2"}),
+     {}},
+    {"reaction_equations",
+     ScreenId::Reaction,
+     "Command4",
+     QStringLiteral("反応量"),
+     numbered("\\反応量\\反応式\\s(%1).gif", 13),
+     {}},
+    {"reaction_tables",
+     ScreenId::Reaction,
+     "Command4",
+     QStringLiteral("反応量"),
+     numbered("\\反応量\\表\\h(%1).gif", 4),
+     {}},
+    {"reaction_substances",
+     ScreenId::Reaction,
+     "Command4",
+     QStringLiteral("反応量"),
+     numbered("\\反応量\\物質\\b(%1).gif", 20),
+     {}},
+    {"reaction_frames",
+     ScreenId::Reaction,
+     "Command4",
+     QStringLiteral("反応量"),
+     named("\\反応量\\枠\\", {"w", "y", "b", "g", "r"}),
+     {}},
 };
 
 const char* faultName(PictureFault fault) {

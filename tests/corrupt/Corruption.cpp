@@ -123,9 +123,9 @@ void spoilData(const QString& path, DataFault fault, const DataSpot& spot) {
                            });
         break;
     case DataFault::MoreFields: {
-        const QByteArray extra = spot.lines ? QByteArray(QStringEncoder("CP932").encode(
-                                                  QStringLiteral(",追加")))
-                                            : QByteArray(",1");
+        const QByteArray extra =
+            spot.lines ? QByteArray(QStringEncoder("CP932").encode(QStringLiteral(",追加")))
+                       : QByteArray(",1");
         bad = editLine(good, 1, [&](const QByteArray& line) { return line + extra; });
         break;
     }
@@ -153,8 +153,8 @@ QByteArray tinyGif(int w, int h) {
     };
     QByteArray gif("GIF89a");
     gif += le16(w) + le16(h);
-    gif += QByteArray("\x80\0\0", 3);           // a global colour table of two entries
-    gif += QByteArray(6, '\0');                 // both black
+    gif += QByteArray("\x80\0\0", 3); // a global colour table of two entries
+    gif += QByteArray(6, '\0');       // both black
     gif += ',' + le16(0) + le16(0) + le16(w) + le16(h) + QByteArray(1, '\0');
     gif += QByteArray("\x02\x02\x4c\x01\0", 5); // minimum code size 2, one data block
     gif += ';';
