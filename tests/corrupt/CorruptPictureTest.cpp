@@ -5,11 +5,14 @@
 #include "Corruption.h"
 #include "MaterialCopy.h"
 #include "support/ScreenFixture.h"
+#include "util/PictureFile.h"
 #include "util/widgets/ImageBox.h"
 #include "util/widgets/PictureButton.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -232,6 +235,30 @@ INSTANTIATE_TEST_SUITE_P(AllExercises, CorruptPicture, testing::ValuesIn(picture
                              PrintTo(info.param, &name);
                              return name.str();
                          });
+
+// The size limit itself: a picture exactly at it is shown, one pixel more on
+// either side is refused before it is decoded.
+TEST(PictureSizeLimit, AcceptsUpToTheLimitAndRefusesBeyond) {
+    const struct {
+        int w, h;
+        bool shown;
+    } cases[] = {{2048, 2048, true}, {2049, 1, false}, {1, 2049, false}, {1, 1, true}};
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("%1x%2.gif").arg(c.w).arg(c.h));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(tinyGif(c.w, c.h));
+        f.close();
+        const util::Picture picture = util::readPicture(path);
+        EXPECT_EQ(!picture.image.isNull(), c.shown) << c.w << "x" << c.h;
+        EXPECT_EQ(picture.problem.isEmpty(), c.shown) << picture.problem.toStdString();
+        if (c.shown)
+            EXPECT_EQ(picture.image.size(), QSize(c.w, c.h));
+        else
+            EXPECT_TRUE(picture.problem.contains(QStringLiteral("大きすぎます")));
+    }
+}
 
 } // namespace
 } // namespace corruptTest
