@@ -40,9 +40,8 @@ Picture readPicture(const QString& path) {
     Picture picture{{}, problemOf(path, reader)};
     if (!picture.problem.isEmpty())
         return picture;
-    // The size was checked above; this bounds a decoder that trusts another
-    // field of the file more than the header.
-    reader.setAllocationLimit(64);
+    // The size is checked above, before anything is decoded. (Qt's own
+    // allocation limit is program-wide, so it is left at its default.)
     if (!reader.read(&picture.image))
         picture.problem = QStringLiteral("画像として読めません（%1）").arg(reader.errorString());
     return picture;
