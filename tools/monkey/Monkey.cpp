@@ -28,10 +28,9 @@ using widgets::TextLabel;
 namespace {
 
 constexpr ScreenId allScreens[] = {
-    ScreenId::Menu,         ScreenId::Formula,          ScreenId::Coefficient,
-    ScreenId::Mole,         ScreenId::Reaction,         ScreenId::IonTable,
-    ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo, ScreenId::MoleHowTo,
-    ScreenId::ReactionHowTo};
+    ScreenId::Menu,      ScreenId::Formula,      ScreenId::Coefficient,  ScreenId::Mole,
+    ScreenId::Reaction,  ScreenId::IonTable,     ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo,
+    ScreenId::MoleHowTo, ScreenId::ReactionHowTo};
 
 constexpr std::size_t recentKept = 20;
 
@@ -307,7 +306,9 @@ void Monkey::wander(FormWindow* window) {
 void Monkey::passTime() {
     const double r = uniform(0, 100);
     if (r < 96) {
-        const double seconds = r < 70 ? uniform(0.05, 1.5) : r < 95 ? uniform(1.5, 5) : uniform(10, 7200);
+        const double seconds = r < 70   ? uniform(0.05, 1.5)
+                               : r < 95 ? uniform(1.5, 5)
+                                        : uniform(10, 7200);
         note(QStringLiteral("%1 s pass").arg(seconds, 0, 'f', 2));
         clock_.advance(seconds);
     } else {

@@ -23,10 +23,9 @@ using widgets::TextLabel;
 namespace {
 
 constexpr ScreenId allScreens[] = {
-    ScreenId::Menu,         ScreenId::Formula,          ScreenId::Coefficient,
-    ScreenId::Mole,         ScreenId::Reaction,         ScreenId::IonTable,
-    ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo, ScreenId::MoleHowTo,
-    ScreenId::ReactionHowTo};
+    ScreenId::Menu,      ScreenId::Formula,      ScreenId::Coefficient,  ScreenId::Mole,
+    ScreenId::Reaction,  ScreenId::IonTable,     ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo,
+    ScreenId::MoleHowTo, ScreenId::ReactionHowTo};
 
 bool isMain(ScreenId id) {
     return id == ScreenId::Menu || id == ScreenId::Formula || id == ScreenId::Coefficient ||
@@ -75,16 +74,16 @@ QString quoted(const QString& text) {
 } // namespace
 
 QString screenName(ScreenId id) {
-    static const char16_t* const names[] = {u"メニュー", u"化学式",    u"係数",
-                                            u"モル",     u"反応量",    u"イオン表",
-                                            u"化学式作成", u"係数決定法", u"モル計算法",
-                                            u"反応量計算法"};
+    static const char16_t* const names[] = {
+        u"メニュー", u"化学式",     u"係数",       u"モル",       u"反応量",
+        u"イオン表", u"化学式作成", u"係数決定法", u"モル計算法", u"反応量計算法"};
     return QString::fromUtf16(names[static_cast<int>(id)]);
 }
 
 Watch::Visit& Watch::visitOf(FormWindow* window) {
-    open_.erase(std::remove_if(open_.begin(), open_.end(), [](const Visit& v) { return !v.window; }),
-                open_.end());
+    open_.erase(
+        std::remove_if(open_.begin(), open_.end(), [](const Visit& v) { return !v.window; }),
+        open_.end());
     for (Visit& v : open_)
         if (v.window == window)
             return v;
