@@ -44,6 +44,15 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 	bash packaging/check-deb.sh $(BUILD)
 
+# The whole program used at random under the sanitizers, checked after every
+# event; prints the seed. SEED=N replays a run, MONKEY_EVENTS sets its length.
+MONKEY_EVENTS ?= 100000
+.PHONY: monkey
+monkey: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCHEMDRILL_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS) --target chemdrill-monkey
+	QT_QPA_PLATFORM=offscreen build-asan/chemdrill-monkey --events $(MONKEY_EVENTS) $(if $(SEED),--seed $(SEED))
+
 clean:
 	rm -rf $(BUILD) build-asan
 

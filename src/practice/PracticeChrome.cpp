@@ -32,7 +32,7 @@ const QColor magenta(255, 0, 255);
 PracticeChrome::PracticeChrome(FormWindow& window, Navigator& navigator,
                                const PracticeScreenInfo& info)
     : QObject(&window), window_(window), navigator_(navigator), screen_(info.id),
-      banner_(info.shared.bannerSeconds), mark_(legendSeconds) {
+      reference_(info.reference), banner_(info.shared.bannerSeconds), mark_(legendSeconds) {
     QWidget* w = &window;
     const PracticeLayout& layout = info.shared;
 
@@ -160,6 +160,11 @@ void PracticeChrome::quit() {
 }
 
 void PracticeChrome::backToMenu() {
+    // The reference screens opened from here go with this screen. Left over
+    // the menu, the ion table's 戻る would load this screen beside it.
+    navigator_.unload(reference_.target);
+    if (reference_.leadsTo != ScreenId::Menu)
+        navigator_.unload(reference_.leadsTo);
     navigator_.unload(screen_);
     navigator_.show(ScreenId::Menu);
 }

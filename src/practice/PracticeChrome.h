@@ -81,6 +81,7 @@ private:
     shell::FormWindow& window_;
     shell::Navigator& navigator_;
     shell::ScreenId screen_;
+    ReferenceButton reference_;
 
     widgets::TextLabel* bannerBox_;
     widgets::TextLabel* bannerText_;

@@ -29,6 +29,9 @@ struct ReferenceButton {
     QString face;
     widgets::FaceColors colors;
     shell::ScreenId target;
+    // A further reference screen reached from target (the ion table leads to
+    // 化学式作成), Menu for none.
+    shell::ScreenId leadsTo = shell::ScreenId::Menu;
 };
 
 // One description of a practice screen: everything the four share, so that a

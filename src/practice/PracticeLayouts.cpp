@@ -29,6 +29,7 @@ const PracticeScreenInfo& formulaScreen() {
                 .face = QStringLiteral("イオン表"),
                 .colors = {},
                 .target = ScreenId::IonTable,
+                .leadsTo = ScreenId::FormulaHowTo,
             },
     };
     return info;

@@ -91,6 +91,22 @@ TEST_P(RouteTest, ReferenceScreenLiesOverThePracticeScreenAndQuitEndsAll) {
     EXPECT_TRUE(loadedScreens().empty());
 }
 
+// The learner moves the reference screen aside and presses メニュー on the
+// practice screen beneath: the reference screen goes too. Left over the menu,
+// its 戻る (the ion table's loads the formula screen) would put a second main
+// screen beside the menu, or beside another practice screen opened meanwhile.
+TEST_P(RouteTest, MenuFromBeneathAReferenceScreenTakesTheReferenceScreenAlong) {
+    const Route& r = GetParam();
+    ASSERT_NE(navigator.show(ScreenId::Menu), nullptr);
+    click(ScreenId::Menu, QString::fromLatin1(r.menuButton));
+    click(r.screen, QString::fromLatin1(r.reference));
+    ASSERT_TRUE(navigator.isLoaded(r.referenceScreen));
+
+    click(r.screen, QString::fromLatin1(r.menuReturn));
+    EXPECT_EQ(loadedScreens(), std::vector<ScreenId>{ScreenId::Menu});
+    EXPECT_FALSE(ended);
+}
+
 INSTANTIATE_TEST_SUITE_P(Screens, RouteTest, ::testing::ValuesIn(routes),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -178,6 +194,16 @@ TEST_F(IonTableTest, ShowingItAgainWhileLoadedKeepsItsLine) {
     state.ionTableSubstance = QStringLiteral("硝酸銀");
     navigator.show(ScreenId::IonTable);
     EXPECT_EQ(line()->text(), QStringLiteral("物質は　塩化ナトリウム　です"));
+}
+
+TEST_F(ShellTest, MenuFromBeneathTheFormulaHowToTakesItAlong) {
+    navigator.show(ScreenId::Menu);
+    click(ScreenId::Menu, QStringLiteral("Command1"));
+    click(ScreenId::Formula, QStringLiteral("Command1"));  // イオン表
+    click(ScreenId::IonTable, QStringLiteral("Command1")); // 式作成法
+    ASSERT_TRUE(navigator.isLoaded(ScreenId::FormulaHowTo));
+    click(ScreenId::Formula, QStringLiteral("command6")); // メニュー, beneath
+    EXPECT_EQ(loadedScreens(), std::vector<ScreenId>{ScreenId::Menu});
 }
 
 TEST_F(IonTableTest, BackShowsTheFormulaScreenLoadingItWhenGone) {
