@@ -20,6 +20,8 @@ void prepareApplication() {
     // Every window carries the application's icon.
     QApplication::setWindowIcon(applicationIcon());
     QApplication::setApplicationName(QStringLiteral("chemdrill"));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.chemdrill.ChemDrill"));
 }
 
 } // namespace app
