@@ -16,4 +16,10 @@ enum class ScreenId {
     ReactionHowTo,    // 反応量計算法
 };
 
+// Every screen, in the order above, for code that looks at them all.
+inline constexpr ScreenId allScreens[] = {
+    ScreenId::Menu,      ScreenId::Formula,      ScreenId::Coefficient,  ScreenId::Mole,
+    ScreenId::Reaction,  ScreenId::IonTable,     ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo,
+    ScreenId::MoleHowTo, ScreenId::ReactionHowTo};
+
 } // namespace shell

@@ -7,12 +7,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'kill $app_pid $xvfb_pid 2>/dev/null; [ -n "${DBUS_SESSION_BUS_PID:-}" ] && kill $DBUS_SESSION_BUS_PID 2>/dev/null; rm -rf "$work"' EXIT
 
-for n in $(seq 90 140); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display XDG_RUNTIME_DIR=$work
+. "$(dirname "$0")/../support/private_x_server.sh"
+start_private_x_server || { echo "Xvfb did not start"; exit 1; }
+export XDG_RUNTIME_DIR=$work
 eval "$(dbus-launch --sh-syntax)"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 sleep 1

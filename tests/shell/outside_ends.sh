@@ -11,13 +11,9 @@ chmod 700 "$work"
 app_pid=
 trap 'kill $app_pid $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-for n in $(seq 141 190); do
-  [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/../support/private_x_server.sh"
+start_private_x_server || { echo "Xvfb did not start"; exit 1; }
+export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

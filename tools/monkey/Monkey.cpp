@@ -19,6 +19,7 @@
 
 namespace monkey {
 
+using shell::allScreens;
 using shell::FormWindow;
 using shell::ScreenId;
 using widgets::ImageBox;
@@ -26,11 +27,6 @@ using widgets::PictureButton;
 using widgets::TextLabel;
 
 namespace {
-
-constexpr ScreenId allScreens[] = {
-    ScreenId::Menu,      ScreenId::Formula,      ScreenId::Coefficient,  ScreenId::Mole,
-    ScreenId::Reaction,  ScreenId::IonTable,     ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo,
-    ScreenId::MoleHowTo, ScreenId::ReactionHowTo};
 
 constexpr std::size_t recentKept = 20;
 

@@ -16,16 +16,12 @@
 
 namespace monkey {
 
+using shell::allScreens;
 using shell::FormWindow;
 using shell::ScreenId;
 using widgets::TextLabel;
 
 namespace {
-
-constexpr ScreenId allScreens[] = {
-    ScreenId::Menu,      ScreenId::Formula,      ScreenId::Coefficient,  ScreenId::Mole,
-    ScreenId::Reaction,  ScreenId::IonTable,     ScreenId::FormulaHowTo, ScreenId::CoefficientHowTo,
-    ScreenId::MoleHowTo, ScreenId::ReactionHowTo};
 
 bool isMain(ScreenId id) {
     return id == ScreenId::Menu || id == ScreenId::Formula || id == ScreenId::Coefficient ||
