@@ -25,22 +25,21 @@ QStringList expectedLines(const QString& text) {
     return lines;
 }
 
-// The line of the first bytes that are not CP932. CR and LF bytes are never
-// half of a two-byte character, so each line's bytes decode on their own.
+// The line of the first bytes that are not CP932, found apart from the
+// reader's own way: the raw bytes split at their line ends, and the shortest
+// run of whole lines from the start that no longer decodes. 0 when all do.
 int firstBadLine(const QByteArray& bytes) {
-    int line = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
+    QByteArray unified = bytes;
+    unified.replace("\r\n", "\n").replace('\r', '\n');
+    const QList<QByteArray> lines = unified.split('\n');
+    QByteArray prefix;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        prefix += lines[k];
         QStringDecoder decoder("CP932", QStringDecoder::Flag::Stateless);
-        const QString decoded = decoder.decode(bytes.mid(start, i - start));
+        [[maybe_unused]] const QString decoded = decoder.decode(prefix);
         if (decoder.hasError())
-            return line;
-        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
-            ++i;
-        ++line;
-        start = i + 1;
+            return static_cast<int>(k + 1);
+        prefix += '\n';
     }
     return 0;
 }
